@@ -1,0 +1,46 @@
+#pragma once
+// The calculator's event procedures. Each reads the window afresh through
+// FormView, computes, and writes its one result; none keeps anything between
+// events. They raise numeric::RuntimeError where a figure cannot be read or a
+// step fails, having written nothing after the failing step; the window reports
+// the error and goes on.
+//
+//   calculate.cpp    the compression ratio (Click of calc)
+//   focus_leave.cpp  capacity, gasket volume and gasket check (leaving a field)
+//   commands.cpp     start-up, unit choice, Clear and Print
+//
+// May be called from ui/ and the tests; calls only numeric/.
+
+#include "form/form_view.h"
+#include "numeric/number_locale.h"
+
+#include <utility>
+
+namespace form {
+
+inline constexpr const char* kAllValuesMessage = "All values must be entered";
+inline constexpr const char* kGasketMessage = "Enter either the Gasket Volume or the Gasket Bore and Compressed Thickness";
+
+class Form1 {
+public:
+    Form1(FormView& view, numeric::NumberLocale locale) : view_(view), locale_(std::move(locale)) {}
+
+    void formLoad();
+    void calcClick();
+    void boreLostFocus() { showCapacity(); }
+    void strokeLostFocus() { showCapacity(); }
+    void compthickLostFocus();
+    void gasketvolLostFocus();
+    void inchesClick();
+    void mmClick();
+    void clearClick();
+    void printClick();
+
+private:
+    void showCapacity();
+
+    FormView& view_;
+    const numeric::NumberLocale locale_;
+};
+
+}  // namespace form

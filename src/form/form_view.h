@@ -1,0 +1,41 @@
+#pragma once
+// What the procedures may do to the window, and nothing more. The Qt window
+// implements it on real widgets; the tests implement it on plain values.
+
+#include "form/fields.h"
+
+#include <string>
+#include <vector>
+
+namespace form {
+
+class FormView {
+public:
+    virtual ~FormView() = default;
+
+    virtual std::string text(Field field) const = 0;
+    virtual void setText(Field field, const std::string& text) = 0;
+
+    virtual bool isSelected(Option option) const = 0;
+    // Selecting an option that is not selected runs its Click procedure, just
+    // as the user's click would; deselecting runs nothing.
+    virtual void setSelected(Option option, bool selected) = 0;
+
+    virtual bool isUsetoplandChecked() const = 0;
+    virtual void setUsetoplandChecked(bool checked) = 0;
+
+    virtual void setCaption(Caption caption, const std::string& text) = 0;
+    virtual void moveFocus(Field field) = 0;
+
+    // Every text field of the window, in the window's own order.
+    virtual std::vector<Field> textFields() const = 0;
+
+    // A modal box with one OK button and no icon; returns once it is closed.
+    virtual void showMessage(const std::string& text) = 0;
+
+    // One image of the window on the default printer, with no dialog. Raises
+    // a PrinterError when nothing could be printed.
+    virtual void printImage() = 0;
+};
+
+}  // namespace form

@@ -1,0 +1,15 @@
+// The calculator: one window, shown until the user closes it.
+
+#include "ui/form1_window.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    ui::Form1Window window(QLocale::system());
+    window.show();
+    window.activateWindow();
+    return QApplication::exec();
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The program's one error type. Conversions and checked arithmetic raise it;
+// the window catches it where an event enters and names its kind to the user.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace numeric {
+
+enum class ErrorKind { TypeMismatch, Overflow, DivisionByZero, PrinterError };
+
+// The words the user sees for a kind: "Type mismatch", "Overflow", ...
+std::string_view describe(ErrorKind kind);
+
+class RuntimeError : public std::runtime_error {
+public:
+    explicit RuntimeError(ErrorKind kind, const std::string& detail = {});
+    ErrorKind kind() const noexcept { return kind_; }
+    const std::string& detail() const noexcept { return detail_; }
+
+private:
+    ErrorKind kind_;
+    std::string detail_;
+};
+
+}  // namespace numeric

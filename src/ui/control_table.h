@@ -1,0 +1,38 @@
+#pragma once
+// The window as data: every control's name, kind, caption, place, size, font
+// and colour, one row a control, in tab-index order. Places and sizes are in
+// twips (1440 to the inch, 15 to a pixel at 96 dpi), as the layout was drawn.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace ui {
+
+enum class ControlKind { TextField, Label, Button, OptionButton, CheckBox };
+
+struct Rgb {
+    std::uint8_t red, green, blue;
+};
+
+struct ControlRow {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view caption;
+    int left, top, width, height;
+    double pointSize = 0;  // 0: the platform's dialog font
+    bool underlined = false;
+    std::optional<Rgb> textColour = {};
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidthTwips = 10755;
+inline constexpr int kClientHeightTwips = 4365;
+inline constexpr std::string_view kWindowTitle = "Torvane - Quenvar";
+inline constexpr std::string_view kLabelFontFamily = "Times New Roman";
+inline constexpr std::string_view kDeadAreaToolTip = "The small volume trapped between the piston and bore, above the top ring";
+
+extern const std::array<ControlRow, 37> kControls;
+
+}  // namespace ui

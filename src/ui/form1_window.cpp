@@ -1,0 +1,280 @@
+#include "ui/form1_window.h"
+
+#include "numeric/runtime_error.h"
+#include "ui/control_table.h"
+#include "ui/window_printer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+numeric::NumberLocale numberLocale(const QLocale& locale)
+{
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+QRect pixels(const ControlRow& row)
+{
+    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+            row.height / kTwipsPerPixel};
+}
+
+QWidget* createControl(const ControlRow& row, QWidget* parent)
+{
+    const QString caption = toQString(row.caption);
+    switch (row.kind) {
+    case ControlKind::TextField: return new QLineEdit(parent);
+    case ControlKind::Label: return new QLabel(caption, parent);
+    case ControlKind::Button: return new QPushButton(caption, parent);
+    case ControlKind::OptionButton: return new QRadioButton(caption, parent);
+    case ControlKind::CheckBox: return new QCheckBox(caption, parent);
+    }
+    return nullptr;
+}
+
+void applyLabelStyle(QLabel& label, const ControlRow& row)
+{
+    QFont font(toQString(kLabelFontFamily));
+    font.setPointSizeF(row.pointSize);
+    font.setBold(true);
+    font.setUnderline(row.underlined);
+    label.setFont(font);
+    label.setWordWrap(true);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+// Focus moves that count as leaving a field for another control of this
+// window. A window switch, a popup such as the context menu, or a message box
+// opening takes the focus only for a while and runs nothing.
+bool movedByUserOrProcedure(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
+    : QWidget(parent), form_(*this, numberLocale(locale))
+{
+    setWindowTitle(toQString(kWindowTitle));
+    setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    buildControls();
+    bindEvents();
+    run(&form::Form1::formLoad);
+    field(form::Field::cyls)->setFocus();
+}
+
+void Form1Window::buildControls()
+{
+    for (const ControlRow& row : kControls) {
+        QWidget* widget = createControl(row, this);
+        widget->setObjectName(toQString(row.name));
+        widget->setGeometry(pixels(row));
+        if (auto* label = qobject_cast<QLabel*>(widget)) applyLabelStyle(*label, row);
+        if (row.textColour) {
+            QPalette palette = widget->palette();
+            const QColor colour(row.textColour->red, row.textColour->green, row.textColour->blue);
+            palette.setColor(QPalette::WindowText, colour);
+            palette.setColor(QPalette::Text, colour);
+            widget->setPalette(palette);
+        }
+        if (row.kind != ControlKind::Label && row.kind != ControlKind::OptionButton) focusStops_.push_back(widget);
+    }
+    // The option group is one stop, after print.
+    focusStops_.push_back(option(form::Option::inches));
+
+    control("Label10")->setToolTip(toQString(kDeadAreaToolTip));
+    usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
+    usetopland_->setTristate(false);
+}
+
+void Form1Window::bindEvents()
+{
+    const auto onClick = [this](std::string_view name, Procedure procedure) {
+        connect(findChild<QPushButton*>(toQString(name)), &QPushButton::clicked, this, [this, procedure] { run(procedure); });
+    };
+    onClick("calc", &form::Form1::calcClick);
+    onClick("clear", &form::Form1::clearClick);
+    onClick("print", &form::Form1::printClick);
+
+    // toggled(true) comes both from the user's click and from a procedure
+    // selecting the button, so either way its Click procedure runs.
+    const auto onSelect = [this](form::Option which, Procedure procedure) {
+        connect(option(which), &QRadioButton::toggled, this, [this, procedure](bool on) {
+            if (on) run(procedure);
+        });
+    };
+    onSelect(form::Option::inches, &form::Form1::inchesClick);
+    onSelect(form::Option::mm, &form::Form1::mmClick);
+
+    leaveProcedures_ = {
+        {field(form::Field::bore), &form::Form1::boreLostFocus},
+        {field(form::Field::stroke), &form::Form1::strokeLostFocus},
+        {field(form::Field::compthick), &form::Form1::compthickLostFocus},
+        {field(form::Field::gasketvol), &form::Form1::gasketvolLostFocus},
+    };
+    for (const auto& [watched, procedure] : leaveProcedures_) const_cast<QObject*>(watched)->installEventFilter(this);
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // Qt has already moved its focus widget when the field hears of it.
+        const QWidget* next = QApplication::focusWidget();
+        const bool toThisWindow = next && next != watched && next->window() == this;
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (toThisWindow && movedByUserOrProcedure(reason)) run(leaveProcedures_.at(watched));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Tab and Shift+Tab follow the table's order and stop once on the option
+// group, at its selected button; Qt's own order could stop on either button.
+bool Form1Window::focusNextPrevChild(bool next)
+{
+    const auto isOption = [](const QWidget* widget) { return qobject_cast<const QRadioButton*>(widget) != nullptr; };
+    QWidget* current = focusWidget();
+    if (isOption(current)) current = option(form::Option::inches);
+    const auto at = std::find(focusStops_.begin(), focusStops_.end(), current);
+    if (at == focusStops_.end()) return QWidget::focusNextPrevChild(next);
+
+    const auto count = static_cast<std::ptrdiff_t>(focusStops_.size());
+    const auto index = ((at - focusStops_.begin()) + (next ? 1 : count - 1)) % count;
+    QWidget* target = focusStops_[static_cast<std::size_t>(index)];
+    if (isOption(target) && isSelected(form::Option::mm)) target = option(form::Option::mm);
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+// Every event enters the procedures here. While a procedure's message box is
+// open, nothing else may start one.
+void Form1Window::run(Procedure procedure)
+{
+    if (messageOpen_) return;
+    try {
+        (form_.*procedure)();
+    } catch (const numeric::RuntimeError& error) {
+        QMessageBox box(QMessageBox::Critical, windowTitle(), QString::fromUtf8(error.what()), QMessageBox::Ok, this);
+        if (error.kind() != numeric::ErrorKind::PrinterError)
+            box.setInformativeText(tr("The figures could not be used. Every entry is as you left it."));
+        execModal(box);
+    }
+}
+
+void Form1Window::showMessage(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
+    execModal(box);
+}
+
+void Form1Window::execModal(QMessageBox& box)
+{
+    const bool wasOpen = std::exchange(messageOpen_, true);
+    box.exec();
+    messageOpen_ = wasOpen;
+}
+
+void Form1Window::printImage()
+{
+    printWindowImage(*this);
+}
+
+std::string Form1Window::text(form::Field which) const
+{
+    return field(which)->text().toStdString();
+}
+
+void Form1Window::setText(form::Field which, const std::string& text)
+{
+    field(which)->setText(QString::fromStdString(text));
+}
+
+bool Form1Window::isSelected(form::Option which) const
+{
+    return option(which)->isChecked();
+}
+
+void Form1Window::setSelected(form::Option which, bool selected)
+{
+    QRadioButton* button = option(which);
+    if (button->isChecked() == selected) return;
+    // An exclusive group refuses to have its checked button unchecked.
+    button->setAutoExclusive(selected);
+    button->setChecked(selected);
+    button->setAutoExclusive(true);
+}
+
+bool Form1Window::isUsetoplandChecked() const
+{
+    return usetopland_->isChecked();
+}
+
+void Form1Window::setUsetoplandChecked(bool checked)
+{
+    usetopland_->setChecked(checked);
+}
+
+void Form1Window::setCaption(form::Caption which, const std::string& text)
+{
+    static_cast<QLabel*>(control(form::nameOf(which)))->setText(QString::fromStdString(text));
+}
+
+void Form1Window::moveFocus(form::Field which)
+{
+    field(which)->setFocus(Qt::OtherFocusReason);
+}
+
+std::vector<form::Field> Form1Window::textFields() const
+{
+    std::vector<form::Field> fields;
+    for (const ControlRow& row : kControls) {
+        if (row.kind != ControlKind::TextField) continue;
+        const auto at = std::find_if(form::allFields.begin(), form::allFields.end(),
+                                     [&](form::Field f) { return form::nameOf(f) == row.name; });
+        fields.push_back(*at);
+    }
+    return fields;
+}
+
+QWidget* Form1Window::control(std::string_view name) const
+{
+    return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+}
+
+QLineEdit* Form1Window::field(form::Field which) const
+{
+    return static_cast<QLineEdit*>(control(form::nameOf(which)));
+}
+
+QRadioButton* Form1Window::option(form::Option which) const
+{
+    return static_cast<QRadioButton*>(control(form::nameOf(which)));
+}
+
+}  // namespace ui

@@ -1,0 +1,64 @@
+#pragma once
+// The Qt window: builds the controls from the control table, lets the
+// procedures read and write them through FormView, and turns Qt's events into
+// procedure calls. The only place where a run-time error is caught: it is
+// shown in a message box and the window goes on with every entry intact.
+
+#include "form/form1.h"
+
+#include <QWidget>
+
+#include <map>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QLocale;
+class QMessageBox;
+class QRadioButton;
+
+namespace ui {
+
+class Form1Window : public QWidget, private form::FormView {
+    Q_OBJECT
+
+public:
+    explicit Form1Window(const QLocale& locale, QWidget* parent = nullptr);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using Procedure = void (form::Form1::*)();
+
+    std::string text(form::Field field) const override;
+    void setText(form::Field field, const std::string& text) override;
+    bool isSelected(form::Option option) const override;
+    void setSelected(form::Option option, bool selected) override;
+    bool isUsetoplandChecked() const override;
+    void setUsetoplandChecked(bool checked) override;
+    void setCaption(form::Caption caption, const std::string& text) override;
+    void moveFocus(form::Field field) override;
+    std::vector<form::Field> textFields() const override;
+    void showMessage(const std::string& text) override;
+    void printImage() override;
+
+    void buildControls();
+    void bindEvents();
+    void run(Procedure procedure);
+    void execModal(QMessageBox& box);
+
+    QLineEdit* field(form::Field field) const;
+    QRadioButton* option(form::Option option) const;
+    QWidget* control(std::string_view name) const;
+
+    form::Form1 form_;
+    std::vector<QWidget*> focusStops_;  // in Tab order; an option button stands for its group
+    std::map<const QObject*, Procedure> leaveProcedures_;
+    QCheckBox* usetopland_ = nullptr;
+    bool messageOpen_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,93 @@
+#include "fake_form.h"
+#include "numeric/runtime_error.h"
+
+#include <gtest/gtest.h>
+
+namespace form::testing {
+namespace {
+
+using enum Field;
+
+TEST(StartUp, selects_inches_and_leaves_everything_else_empty)
+{
+    LoadedForm window;
+    EXPECT_TRUE(window.view.inches);
+    EXPECT_FALSE(window.view.mm);
+    EXPECT_FALSE(window.view.usetopland);
+    EXPECT_EQ(window.view.caption(Caption::Label18), "Cu In");
+    EXPECT_EQ(window.view.caption(Caption::vorsil), "");
+    EXPECT_EQ(window.view.caption(Caption::Label17), "");
+    for (const Field field : allFields) EXPECT_EQ(window.view.text(field), "");
+    EXPECT_TRUE(window.view.messages.empty());
+}
+
+TEST(UnitChoice, names_the_capacity_unit_and_recomputes_nothing)
+{
+    LoadedForm window;
+    window.view.fill({{bore, "4.03"}, {stroke, "3.48"}, {cyls, "8"}, {gasketvol, "8.6"}});
+    window.form.boreLostFocus();
+    window.view.captions[Caption::vorsil] = "9.9417";
+    FakeForm expected = window.view;
+
+    window.view.setSelected(Option::mm, true);
+    expected.mm = true;
+    expected.inches = false;
+    expected.captions[Caption::Label18] = "CC";
+    EXPECT_EQ(window.view, expected);
+    EXPECT_EQ(window.view.caption(Caption::Label17), "355.115158454753");
+
+    window.view.setSelected(Option::inches, true);
+    expected.mm = false;
+    expected.inches = true;
+    expected.captions[Caption::Label18] = "Cu In";
+    EXPECT_EQ(window.view, expected);
+
+    // Clicking the option that is already selected changes nothing.
+    window.form.inchesClick();
+    EXPECT_EQ(window.view, expected);
+}
+
+TEST(Clear, returns_the_entries_to_start_up_and_keeps_the_results)
+{
+    LoadedForm window;
+    window.view.fill({{cyls, "8"}, {bore, "4.030"}, {stroke, "3.480"}, {deck, "0.015"}, {chamb, "64"}, {dome, "-5"},
+                      {gasketvol, "9.2"}, {piston, "4"}, {topring, "0.2"}, {gasketbore, "4.1"}, {compthick, "0.04"}});
+    window.form.boreLostFocus();
+    window.form.calcClick();
+    window.view.setSelected(Option::mm, true);
+    window.view.usetopland = true;
+    window.view.focus = chamb;
+
+    window.form.clearClick();
+    const LoadedForm fresh;
+    FakeForm expected = fresh.view;
+    expected.captions[Caption::vorsil] = "9.9417";
+    expected.captions[Caption::Label17] = "355.115158454753";
+    expected.focus = chamb;
+    EXPECT_EQ(window.view, expected);
+
+    window.form.clearClick();
+    EXPECT_EQ(window.view, expected);
+}
+
+TEST(Print, prints_one_page_and_changes_nothing)
+{
+    LoadedForm window;
+    window.view.fill({{cyls, "8"}, {bore, "4.030"}});
+    const FakeForm before = window.view;
+    window.form.printClick();
+    EXPECT_EQ(window.view.pagesPrinted, 1);
+    EXPECT_EQ(window.view, before);
+
+    window.view.printerMissing = true;
+    try {
+        window.form.printClick();
+        FAIL() << "a missing printer went unreported";
+    } catch (const numeric::RuntimeError& error) {
+        EXPECT_EQ(error.kind(), numeric::ErrorKind::PrinterError);
+    }
+    EXPECT_EQ(window.view, before);
+}
+
+}  // namespace
+}  // namespace form::testing

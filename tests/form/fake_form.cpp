@@ -1,0 +1,59 @@
+#include "fake_form.h"
+
+#include "numeric/runtime_error.h"
+
+#include <tuple>
+
+namespace form::testing {
+
+std::string FakeForm::text(Field field) const
+{
+    const auto at = texts.find(field);
+    return at == texts.end() ? std::string() : at->second;
+}
+
+std::string FakeForm::caption(Caption which) const
+{
+    const auto at = captions.find(which);
+    return at == captions.end() ? std::string() : at->second;
+}
+
+void FakeForm::setSelected(Option option, bool selected)
+{
+    bool& value = option == Option::inches ? inches : mm;
+    bool& other = option == Option::inches ? mm : inches;
+    const bool wasSelected = value;
+    value = selected;
+    if (selected) other = false;
+    if (selected && !wasSelected && form) option == Option::inches ? form->inchesClick() : form->mmClick();
+}
+
+void FakeForm::printImage()
+{
+    if (printerMissing) throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, "no printer");
+    ++pagesPrinted;
+}
+
+void FakeForm::fill(const std::vector<std::pair<Field, std::string>>& entries)
+{
+    for (const auto& [field, text] : entries) texts[field] = text;
+}
+
+bool FakeForm::operator==(const FakeForm& other) const
+{
+    const auto visible = [](const FakeForm& f) {
+        std::map<Field, std::string> nonEmpty;
+        for (const auto& [field, text] : f.texts)
+            if (!text.empty()) nonEmpty[field] = text;
+        return std::tuple(nonEmpty, f.captions, f.inches, f.mm, f.usetopland, f.focus, f.messages);
+    };
+    return visible(*this) == visible(other);
+}
+
+LoadedForm::LoadedForm(numeric::NumberLocale locale) : form(view, std::move(locale))
+{
+    view.form = &form;
+    form.formLoad();
+}
+
+}  // namespace form::testing

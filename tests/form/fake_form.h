@@ -1,0 +1,57 @@
+#pragma once
+// A window made of plain values, for testing the procedures fast and exactly.
+// It behaves as the real window does where the procedures can tell: selecting
+// an unselected option runs its Click procedure, and the option group keeps at
+// most one button selected.
+
+#include "form/form1.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace form::testing {
+
+class FakeForm : public FormView {
+public:
+    std::map<Field, std::string> texts;
+    std::map<Caption, std::string> captions;
+    bool inches = false;
+    bool mm = false;
+    bool usetopland = false;
+    std::optional<Field> focus;
+    std::vector<std::string> messages;
+    int pagesPrinted = 0;
+    bool printerMissing = false;
+    Form1* form = nullptr;  // whose Click procedures selecting an option runs
+
+    std::string text(Field field) const override;
+    void setText(Field field, const std::string& text) override { texts[field] = text; }
+    bool isSelected(Option option) const override { return option == Option::inches ? inches : mm; }
+    void setSelected(Option option, bool selected) override;
+    bool isUsetoplandChecked() const override { return usetopland; }
+    void setUsetoplandChecked(bool checked) override { usetopland = checked; }
+    void setCaption(Caption caption, const std::string& text) override { captions[caption] = text; }
+    void moveFocus(Field field) override { focus = field; }
+    std::vector<Field> textFields() const override { return {allFields.begin(), allFields.end()}; }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void printImage() override;
+
+    std::string caption(Caption which) const;
+    void fill(const std::vector<std::pair<Field, std::string>>& entries);
+
+    // Everything a user can see, for comparing a whole window before and after.
+    bool operator==(const FakeForm& other) const;
+};
+
+// A fake window already through start-up, with its procedures.
+struct LoadedForm {
+    explicit LoadedForm(numeric::NumberLocale locale = {});
+    LoadedForm(const LoadedForm&) = delete;
+    LoadedForm& operator=(const LoadedForm&) = delete;
+    FakeForm view;
+    Form1 form;
+};
+
+}  // namespace form::testing

@@ -1,0 +1,84 @@
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+namespace ui::testing {
+
+void WindowTest::SetUp()
+{
+    window = std::make_unique<Form1Window>(locale_);
+    window->show();
+    activate();
+    closer_.setInterval(5);
+    QObject::connect(&closer_, &QTimer::timeout, [this] { closeWhatIsOpen(); });
+    closer_.start();
+}
+
+void WindowTest::TearDown()
+{
+    closer_.stop();
+    for (const SeenBox& box : boxes_) ADD_FAILURE() << "unexpected message box: " << box.text.toStdString();
+    window.reset();
+}
+
+void WindowTest::closeWhatIsOpen()
+{
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+        return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    QString text = box->text();
+    if (!box->informativeText().isEmpty()) text += "\n" + box->informativeText();
+    boxes_.push_back({text, box->windowTitle(), box->icon(), static_cast<int>(box->buttons().size())});
+    box->buttons().front()->click();
+}
+
+void WindowTest::activate()
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+QString WindowTest::text(const char* name) const
+{
+    return control<QLineEdit>(name)->text();
+}
+
+QString WindowTest::focused() const
+{
+    QWidget* widget = QApplication::focusWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+void WindowTest::typeInto(const char* name, const QString& text)
+{
+    auto* field = control<QLineEdit>(name);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void WindowTest::click(const char* name)
+{
+    QWidget* widget = control(name);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void WindowTest::pressTab(bool backwards)
+{
+    QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backwards ? Qt::ShiftModifier : Qt::NoModifier);
+}
+
+std::vector<SeenBox> WindowTest::takeBoxes()
+{
+    return std::exchange(boxes_, {});
+}
+
+}  // namespace ui::testing

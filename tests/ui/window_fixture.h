@@ -1,0 +1,63 @@
+#pragma once
+// A real calculator window driven with simulated keys and clicks. Every
+// message box or popup that opens is recorded and closed; a test must take the
+// boxes it expects, and any left over fails it, so nothing hangs on a dialog.
+
+#include "ui/form1_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace ui::testing {
+
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon;
+    int buttons;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    explicit WindowTest(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates)) : locale_(std::move(locale)) {}
+    void SetUp() override;
+    void TearDown() override;
+
+    template <typename Widget = QWidget>
+    Widget* control(const char* name) const
+    {
+        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget) ADD_FAILURE() << "no control " << name;
+        return widget;
+    }
+    QString text(const char* name) const;
+    QString caption(const char* name) const { return control<QLabel>(name)->text(); }
+    QString focused() const;
+
+    // As a user would: click into the field, select what it holds, type.
+    void typeInto(const char* name, const QString& text);
+    void click(const char* name);
+    void pressTab(bool backwards = false);
+    // The boxes seen since the last call.
+    std::vector<SeenBox> takeBoxes();
+    void activate();
+
+    std::unique_ptr<Form1Window> window;
+
+private:
+    void closeWhatIsOpen();
+
+    QLocale locale_;
+    QTimer closer_;
+    std::vector<SeenBox> boxes_;
+};
+
+}  // namespace ui::testing

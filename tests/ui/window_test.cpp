@@ -1,0 +1,150 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QRadioButton>
+#include <QTest>
+
+namespace ui::testing {
+namespace {
+
+class Calculator : public WindowTest {
+protected:
+    // The first worked example.
+    void typeEngine()
+    {
+        typeInto("cyls", "8");
+        typeInto("bore", "4.030");
+        typeInto("stroke", "3.480");
+        typeInto("chamb", "64");
+        typeInto("dome", "-5");
+        typeInto("deck", "0.015");
+        typeInto("gasketvol", "9.2");
+    }
+    QStringList allTexts() const
+    {
+        QStringList texts;
+        for (const char* name : {"cyls", "bore", "stroke", "chamb", "dome", "deck", "gasketbore", "compthick", "gasketvol",
+                                 "piston", "topring"})
+            texts << text(name);
+        return texts;
+    }
+};
+
+TEST_F(Calculator, opens_ready_for_the_number_of_cylinders)
+{
+    EXPECT_EQ(window->windowTitle(), "Torvane - Quenvar");
+    EXPECT_TRUE(window->isActiveWindow());
+    EXPECT_EQ(focused(), "cyls");
+    EXPECT_TRUE(control<QRadioButton>("inches")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("mm")->isChecked());
+    EXPECT_EQ(caption("Label18"), "Cu In");
+    EXPECT_EQ(caption("vorsil"), "");
+    EXPECT_EQ(caption("Label17"), "");
+    EXPECT_EQ(caption("Label14"), ":1");
+    EXPECT_FALSE(control<QCheckBox>("usetopland")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("usetopland")->isTristate());
+}
+
+TEST_F(Calculator, typing_the_figures_and_clicking_calculate_shows_the_ratio)
+{
+    typeEngine();
+    click("calc");
+    EXPECT_EQ(caption("vorsil"), "9.9417");
+    EXPECT_EQ(focused(), "calc");
+    EXPECT_EQ(caption("Label17"), "355.115158454753");  // left bore and stroke on the way
+}
+
+TEST_F(Calculator, tab_visits_the_controls_in_order_and_comes_back)
+{
+    const QStringList order = {"bore",   "stroke",  "chamb", "dome",  "deck",  "gasketbore", "compthick", "gasketvol",
+                               "usetopland", "piston", "topring", "calc", "clear", "print", "inches", "cyls"};
+    // Keep the gasket check quiet on the way: it needs a gasket volume.
+    control<QLineEdit>("gasketvol")->setText("1");
+    QStringList visited;
+    for (int i = 0; i < order.size(); ++i) {
+        pressTab();
+        visited << focused();
+    }
+    EXPECT_EQ(visited, order);
+
+    QStringList back;
+    QStringList reversed(order.rbegin() + 1, order.rend());
+    reversed << "cyls";
+    for (int i = 0; i < reversed.size(); ++i) {
+        pressTab(true);
+        back << focused();
+    }
+    EXPECT_EQ(back, reversed);
+}
+
+TEST_F(Calculator, the_option_group_is_one_stop_at_its_selected_button)
+{
+    click("mm");
+    control("print")->setFocus();
+    pressTab();
+    EXPECT_EQ(focused(), "mm");
+    pressTab();
+    EXPECT_EQ(focused(), "cyls");
+    pressTab(true);
+    EXPECT_EQ(focused(), "mm");
+    pressTab(true);
+    EXPECT_EQ(focused(), "print");
+}
+
+TEST_F(Calculator, a_missing_entry_is_named_in_a_plain_box_and_changes_nothing)
+{
+    typeEngine();
+    click("calc");
+    typeInto("dome", "");
+    const QStringList before = allTexts();
+    click("calc");
+    const auto boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "All values must be entered");
+    EXPECT_EQ(boxes[0].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(boxes[0].buttons, 1);
+    EXPECT_EQ(caption("vorsil"), "9.9417");
+    EXPECT_EQ(allTexts(), before);
+}
+
+TEST_F(Calculator, a_failing_calculation_names_its_kind_and_keeps_every_entry)
+{
+    typeEngine();
+    click("calc");
+    typeInto("bore", "abc");
+    QStringList before = allTexts();
+    click("calc");
+    auto boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains("Type mismatch")) << boxes[0].text.toStdString();
+    EXPECT_EQ(allTexts(), before);
+    EXPECT_EQ(caption("vorsil"), "9.9417");
+    EXPECT_TRUE(window->isVisible());
+
+    activate();
+    typeInto("bore", "4");
+    typeInto("stroke", "3");
+    typeInto("deck", "0");
+    typeInto("chamb", "0");
+    typeInto("dome", "0");
+    typeInto("gasketvol", "0");
+    before = allTexts();
+    click("calc");
+    boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains("Division by zero")) << boxes[0].text.toStdString();
+    EXPECT_EQ(allTexts(), before);
+
+    activate();
+    typeInto("chamb", "1E-13");
+    click("calc");
+    boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains("Overflow")) << boxes[0].text.toStdString();
+    EXPECT_EQ(caption("vorsil"), "9.9417");
+}
+
+}  // namespace
+}  // namespace ui::testing
