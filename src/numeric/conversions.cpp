@@ -65,7 +65,7 @@ double toDouble(const DecimalNumber& number)
     if (error == std::errc::result_out_of_range) {
         // from_chars reports a result rounded to zero the same way as one
         // too large; only the second is a failure.
-        if (magnitude > -1000) {
+        if (magnitude > 0) {
             throw RuntimeError(ErrorKind::Overflow);
         }
         return signedZero(number.negative);

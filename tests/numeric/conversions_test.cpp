@@ -39,7 +39,7 @@ TEST(ParseLenient, ReadsTheLeadingNumber)
         {"1 2", 12}, {"- 5", -5}, {" \t\n7", 7}, {"1 . 5 e 2", 150}, {"1\n2", 12},
         // exponents: D as well as E, and a letter without digits is ignored
         {"1D2", 100}, {"1d-2", 0.01}, {"2E+3x", 2000}, {"1e", 1}, {"1e+", 1}, {"1e-x5", 1},
-        {"1ee2", 1}, {"1e5.5", 1e5},
+        {"1ee2", 1}, {"1e5.5", 1e5}, {"7e00", 7}, {"7e-0", 7},
         // hexadecimal and octal
         {"&H10", 16}, {"&h1f", 31}, {"&HFF", 255}, {"&O17", 15}, {"&o8", 0}, {"&O 1 7", 15},
         {"&HabcDEF", 11259375}, {"&O1234567", 342391}, {"&O10", 8}, {"&H1G", 1}, {"&HG", 0},
@@ -52,7 +52,8 @@ TEST(ParseLenient, ReadsTheLeadingNumber)
         // arbitrary bytes and broken UTF-8
         {"\xff\xfe" "5", 0}, {"7\xff", 7}, {std::string("4\0" "2", 3), 4}, {"\xe2\x82", 0},
         // correctly rounded, including the classic hard cases
-        {"9007199254740993", 9007199254740992.0}, {"2.2250738585072011e-308", 2.2250738585072011e-308},
+        {"9007199254740993", 9007199254740992.0},
+        {"2.2250738585072011e-308", 2.2250738585072011e-308},
         {"1.7976931348623157e308", DBL_MAX}, {"4.9406564584124654E-324", 4.9406564584124654e-324},
         {"1e-320", 1e-320}, {"0.000" + std::string(300, '0') + "1e305", 10},
         // underflow is not an error
