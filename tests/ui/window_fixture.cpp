@@ -35,6 +35,7 @@ void WindowTest::closeWhatIsOpen()
     QString text = box->text();
     if (!box->informativeText().isEmpty()) text += "\n" + box->informativeText();
     boxes_.push_back({text, box->windowTitle(), box->icon(), static_cast<int>(box->buttons().size())});
+    if (whileBoxOpen_) std::exchange(whileBoxOpen_, {})();
     box->buttons().front()->click();
 }
 

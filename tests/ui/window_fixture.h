@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,8 @@ protected:
     void pressTab(bool backwards = false);
     // The boxes seen since the last call.
     std::vector<SeenBox> takeBoxes();
+    // Runs action once, while the next message box is still open.
+    void whileNextBoxIsOpen(std::function<void()> action) { whileBoxOpen_ = std::move(action); }
     void activate();
 
     std::unique_ptr<Form1Window> window;
@@ -58,6 +61,7 @@ private:
     QLocale locale_;
     QTimer closer_;
     std::vector<SeenBox> boxes_;
+    std::function<void()> whileBoxOpen_;
 };
 
 }  // namespace ui::testing

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QContextMenuEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -144,6 +144,18 @@ TEST_F(Calculator, a_failing_calculation_names_its_kind_and_keeps_every_entry)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.contains("Overflow")) << boxes[0].text.toStdString();
     EXPECT_EQ(caption("vorsil"), "9.9417");
+}
+
+TEST_F(Calculator, nothing_starts_while_a_message_box_is_open)
+{
+    typeInto("bore", "4");
+    whileNextBoxIsOpen([this] {
+        control<QPushButton>("clear")->click();
+        control<QPushButton>("calc")->click();
+    });
+    click("calc");
+    EXPECT_EQ(takeBoxes().size(), 1u);
+    EXPECT_EQ(text("bore"), "4");
 }
 
 }  // namespace
