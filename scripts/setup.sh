@@ -10,6 +10,7 @@ packages=(
     libgtest-dev
     clang libclang-rt-14-dev
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

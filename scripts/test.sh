@@ -9,3 +9,11 @@ bash scripts/test_printer.sh
 cmake --preset debug
 cmake --build --preset debug
 ctest --preset debug
+
+# The same program and suite again under AddressSanitizer, LeakSanitizer and
+# UBSan (the preset sets their options and tests/lsan.supp), then a short
+# fuzzing run of the number rules.
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+bash scripts/fuzz.sh 30

@@ -20,13 +20,22 @@ struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::string_view caption;
+    std::string_view namesField;  // a label's field, which a screen reader calls by the label's caption
     int left, top, width, height;
     double pointSize = 0;  // 0: the platform's dialog font
     bool underlined = false;
     std::optional<Rgb> textColour = {};
+    std::string_view description = {};  // what a result label's figure is, for a screen reader
 };
 
 inline constexpr int kTwipsPerPixel = 15;
+
+// Device-independent pixels, which Qt scales for the screen's density.
+constexpr int twipsToPixels(int twips)
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
 inline constexpr int kClientWidthTwips = 10755;
 inline constexpr int kClientHeightTwips = 4365;
 inline constexpr std::string_view kWindowTitle = "Torvane - Quenvar";

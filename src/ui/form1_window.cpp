@@ -1,6 +1,7 @@
 #include "ui/form1_window.h"
 
 #include "numeric/runtime_error.h"
+#include "ui/control_style.h"
 #include "ui/control_table.h"
 #include "ui/window_printer.h"
 
@@ -33,8 +34,7 @@ numeric::NumberLocale numberLocale(const QLocale& locale)
 
 QRect pixels(const ControlRow& row)
 {
-    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
-            row.height / kTwipsPerPixel};
+    return {twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width), twipsToPixels(row.height)};
 }
 
 QWidget* createControl(const ControlRow& row, QWidget* parent)
@@ -48,17 +48,6 @@ QWidget* createControl(const ControlRow& row, QWidget* parent)
     case ControlKind::CheckBox: return new QCheckBox(caption, parent);
     }
     return nullptr;
-}
-
-void applyLabelStyle(QLabel& label, const ControlRow& row)
-{
-    QFont font(toQString(kLabelFontFamily));
-    font.setPointSizeF(row.pointSize);
-    font.setBold(true);
-    font.setUnderline(row.underlined);
-    label.setFont(font);
-    label.setWordWrap(true);
-    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 // Focus moves that count as leaving a field for another control of this
@@ -82,8 +71,7 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     : QWidget(parent), form_(*this, numberLocale(locale))
 {
     setWindowTitle(toQString(kWindowTitle));
-    setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    styleWindow(*this);
     buildControls();
     bindEvents();
     run(&form::Form1::formLoad);
@@ -96,18 +84,12 @@ void Form1Window::buildControls()
         QWidget* widget = createControl(row, this);
         widget->setObjectName(toQString(row.name));
         widget->setGeometry(pixels(row));
-        if (auto* label = qobject_cast<QLabel*>(widget)) applyLabelStyle(*label, row);
-        if (row.textColour) {
-            QPalette palette = widget->palette();
-            const QColor colour(row.textColour->red, row.textColour->green, row.textColour->blue);
-            palette.setColor(QPalette::WindowText, colour);
-            palette.setColor(QPalette::Text, colour);
-            widget->setPalette(palette);
-        }
+        styleControl(*widget, row);
         if (row.kind != ControlKind::Label && row.kind != ControlKind::OptionButton) focusStops_.push_back(widget);
     }
     // The option group is one stop, after print.
     focusStops_.push_back(option(form::Option::inches));
+    linkLabelsToFields(*this);
 
     control("Label10")->setToolTip(toQString(kDeadAreaToolTip));
     usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
@@ -212,7 +194,10 @@ std::string Form1Window::text(form::Field which) const
 
 void Form1Window::setText(form::Field which, const std::string& text)
 {
-    field(which)->setText(QString::fromStdString(text));
+    QLineEdit* edit = field(which);
+    edit->setText(QString::fromStdString(text));
+    // A filled-in gasket volume is longer than its field: show where it starts.
+    edit->setCursorPosition(0);
 }
 
 bool Form1Window::isSelected(form::Option which) const
@@ -242,7 +227,10 @@ void Form1Window::setUsetoplandChecked(bool checked)
 
 void Form1Window::setCaption(form::Caption which, const std::string& text)
 {
-    static_cast<QLabel*>(control(form::nameOf(which)))->setText(QString::fromStdString(text));
+    auto* label = static_cast<QLabel*>(control(form::nameOf(which)));
+    label->setText(QString::fromStdString(text));
+    // A long capacity is wider than its box; the tool tip shows all of it.
+    label->setToolTip(label->text());
 }
 
 void Form1Window::moveFocus(form::Field which)

@@ -5,10 +5,11 @@ class QWidget;
 
 namespace ui {
 
-// Renders the window at print resolution, scales it to the width of one page
-// and sends it to the system's default printer with no dialog. Raises a
-// PrinterError saying why when nothing could be printed; the window is left
-// as it was either way.
+// Renders the window at print resolution, scales it to fit one page of the
+// system's default printer, looked up at each call, and prints it there with
+// no dialog. Raises a PrinterError saying why when there is no default printer
+// or the printer does not take the page; the window is left as it was either
+// way.
 void printWindowImage(QWidget& window);
 
-}  // namespace ui
+} // namespace ui

@@ -24,6 +24,7 @@ TEST_F(LeavingFields, tabbing_through_fills_in_capacity_then_gasket_volume)
     EXPECT_EQ(caption("Label17"), "") << "stroke is still empty";
     typeAndTab("3.48");
     EXPECT_EQ(caption("Label17"), "355.115158454753");
+    EXPECT_EQ(control<QLabel>("Label17")->toolTip(), "355.115158454753") << "wider than its box";
     for (const char* entry : {"64", "-5", "0.015", "4.1"}) typeAndTab(entry);
     EXPECT_EQ(text("gasketvol"), "");
     typeAndTab("0.04");
@@ -57,6 +58,7 @@ TEST_F(LeavingFields, calculate_straight_from_compthick_uses_the_new_gasket_volu
         typeInto(name, value);
     click("calc");
     EXPECT_EQ(text("gasketvol"), "8.6524042048344");
+    EXPECT_EQ(control<QLineEdit>("gasketvol")->cursorPosition(), 0) << "the volume shows from its first digit";
     EXPECT_EQ(caption("vorsil"), "9.9969");
 }
 

@@ -45,6 +45,8 @@ protected:
 
     // As a user would: click into the field, select what it holds, type.
     void typeInto(const char* name, const QString& text);
+    // The first worked example, inch units: Calculate shows 9.9417.
+    void typeFirstExample();
     void click(const char* name);
     void pressTab(bool backwards = false);
     // The boxes seen since the last call.

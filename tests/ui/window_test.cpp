@@ -11,17 +11,6 @@ namespace {
 
 class Calculator : public WindowTest {
 protected:
-    // The first worked example.
-    void typeEngine()
-    {
-        typeInto("cyls", "8");
-        typeInto("bore", "4.030");
-        typeInto("stroke", "3.480");
-        typeInto("chamb", "64");
-        typeInto("dome", "-5");
-        typeInto("deck", "0.015");
-        typeInto("gasketvol", "9.2");
-    }
     QStringList allTexts() const
     {
         QStringList texts;
@@ -49,7 +38,7 @@ TEST_F(Calculator, opens_ready_for_the_number_of_cylinders)
 
 TEST_F(Calculator, typing_the_figures_and_clicking_calculate_shows_the_ratio)
 {
-    typeEngine();
+    typeFirstExample();
     click("calc");
     EXPECT_EQ(caption("vorsil"), "9.9417");
     EXPECT_EQ(focused(), "calc");
@@ -95,7 +84,7 @@ TEST_F(Calculator, the_option_group_is_one_stop_at_its_selected_button)
 
 TEST_F(Calculator, a_missing_entry_is_named_in_a_plain_box_and_changes_nothing)
 {
-    typeEngine();
+    typeFirstExample();
     click("calc");
     typeInto("dome", "");
     const QStringList before = allTexts();
@@ -111,7 +100,7 @@ TEST_F(Calculator, a_missing_entry_is_named_in_a_plain_box_and_changes_nothing)
 
 TEST_F(Calculator, a_failing_calculation_names_its_kind_and_keeps_every_entry)
 {
-    typeEngine();
+    typeFirstExample();
     click("calc");
     typeInto("bore", "abc");
     QStringList before = allTexts();

@@ -1,0 +1,42 @@
+# Where `cmake --install` puts the calculator so that a Linux desktop finds it:
+# the program (installed by src/CMakeLists.txt), its menu entry, its icon in
+# the hicolor theme and the AppStream description software centres show. And
+# the Debian package that carries all of it (`cpack` in a build directory).
+
+include(GNUInstallDirs)
+
+set(TORVANE_APP_ID org.torvane.Torvane)
+
+install(FILES ${PROJECT_SOURCE_DIR}/data/torvane.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/${TORVANE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The theme looks icons up by the desktop entry's Icon= name, torvane.
+install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/torvane-32.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
+        RENAME torvane.png)
+install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/torvane.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME torvane)
+set(CPACK_PACKAGE_VENDOR "Torvane maintainers")
+set(CPACK_PACKAGE_CONTACT "Torvane maintainers <maintainers@torvane.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "static compression ratio calculator for piston engines")
+# Lines as they stand in the package's description, under its summary.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "An engine builder types the bore, stroke, combustion-chamber, piston-dome,"
+    "deck and head-gasket figures of an engine, in inches or millimetres, and"
+    "gets its static compression ratio to four decimals, the engine's capacity"
+    "and the head-gasket volume.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY torvane)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The Qt and C++ libraries come from dpkg-shlibdeps; the labels' font is
+# read at run time, so no library link names it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+
+include(CPack)

@@ -1,0 +1,161 @@
+#include "ui/control_style.h"
+
+#include <QFontMetricsF>
+#include <QIcon>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+#include <QStyle>
+
+#include <algorithm>
+
+// Outside any namespace, as Qt's macro requires; the icon lives in a static
+// library, whose resources are only registered when asked for.
+static void registerIcons()
+{
+    Q_INIT_RESOURCE(torvane);
+}
+
+namespace ui {
+
+namespace {
+
+// Below this a caption would be unreadable; better clipped than illegible.
+constexpr double kSmallestDialogPoints = 6.0;
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor toQColor(Rgb rgb)
+{
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+QFont labelFont(const ControlRow& row)
+{
+    QFont font(toQString(kLabelFontFamily));
+    font.setStyleHint(QFont::Serif);  // where no metric twin is installed, at least a serif face
+    font.setPointSizeF(row.pointSize);
+    font.setWeight(QFont::Bold);
+    font.setUnderline(row.underlined);
+    return font;
+}
+
+void styleLabel(QLabel& label, const ControlRow& row)
+{
+    const QFont font = labelFont(row);
+    label.setFont(font);
+    label.setTextFormat(Qt::PlainText);  // results are figures, never markup
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Only a box drawn two lines high wraps: a one-line box that wrapped would
+    // push a caption that is a hair too wide onto a second line it cannot show.
+    const QFontMetricsF metrics(font, &label);
+    label.setWordWrap(metrics.lineSpacing() + metrics.height() <= label.height());
+}
+
+int pixelMetric(const QWidget& control, QStyle::PixelMetric metric)
+{
+    return control.style()->pixelMetric(metric, nullptr, &control);
+}
+
+// Room a check box or option button keeps for its indicator before the caption.
+double indicatorAllowance(const QWidget& control, ControlKind kind)
+{
+    const bool check = kind == ControlKind::CheckBox;
+    return pixelMetric(control, check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth) +
+           pixelMetric(control, check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing);
+}
+
+bool fitsBesideIndicator(const QFontMetricsF& metrics, const ControlRow& row, double allowance)
+{
+    return metrics.horizontalAdvance(toQString(row.caption)) + allowance <= twipsToPixels(row.width) &&
+           metrics.height() <= twipsToPixels(row.height);
+}
+
+// Whether the caption (or, in a field, a line of text) shows whole in the box
+// with this font.
+bool captionFits(const QWidget& control, const ControlRow& row, const QFont& font)
+{
+    const QFontMetricsF metrics(font, &control);
+    const double frame = pixelMetric(control, QStyle::PM_DefaultFrameWidth);
+    switch (row.kind) {
+    case ControlKind::TextField:
+        // QLineEdit keeps one pixel above and below the text inside its frame.
+        return metrics.height() + 2 * frame + 2 <= control.height();
+    case ControlKind::Button: {
+        const double margins = 2 * (pixelMetric(control, QStyle::PM_ButtonMargin) + frame);
+        return metrics.horizontalAdvance(toQString(row.caption)) + margins <= control.width() &&
+               metrics.height() + 2 * frame <= control.height();
+    }
+    case ControlKind::CheckBox: return fitsBesideIndicator(metrics, row, indicatorAllowance(control, row.kind));
+    case ControlKind::OptionButton:
+        // The group shares one size, so that "mm" does not look larger than
+        // "Inches" beside it.
+        return std::ranges::all_of(kControls, [&](const ControlRow& other) {
+            return other.kind != ControlKind::OptionButton ||
+                   fitsBesideIndicator(metrics, other, indicatorAllowance(control, other.kind));
+        });
+    case ControlKind::Label: break;
+    }
+    return true;
+}
+
+// The platform's dialog font, made smaller only where the caption would not
+// fit the box: the boxes were drawn for a small bitmap font, and today's
+// default fonts are wider.
+void fitDialogFont(QWidget& control, const ControlRow& row)
+{
+    // Measured on a copy and set once: each setFont restyles the control.
+    QFont font = control.font();
+    while (!captionFits(control, row, font) && font.pointSizeF() - 0.5 >= kSmallestDialogPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != control.font()) control.setFont(font);
+}
+
+}  // namespace
+
+void styleWindow(QWidget& window)
+{
+    window.setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint);
+    registerIcons();
+    // Read as PNG and nothing else: left to guess, Qt would load each image
+    // format plugin to ask it about the file, all before the window shows.
+    QImageReader reader(QStringLiteral(":/icons/torvane-32.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    window.setWindowIcon(QIcon(QPixmap::fromImage(reader.read())));
+}
+
+void styleControl(QWidget& control, const ControlRow& row)
+{
+    if (auto* label = qobject_cast<QLabel*>(&control))
+        styleLabel(*label, row);
+    else
+        fitDialogFont(control, row);
+
+    if (row.textColour) {
+        // Only the role this kind of control draws its text with; the
+        // background stays the platform's.
+        QPalette palette = control.palette();
+        palette.setColor(control.foregroundRole(), toQColor(*row.textColour));
+        control.setPalette(palette);
+    }
+    if (!row.description.empty()) control.setAccessibleDescription(toQString(row.description));
+}
+
+void linkLabelsToFields(const QWidget& window)
+{
+    for (const ControlRow& row : kControls) {
+        if (row.namesField.empty()) continue;
+        auto* label = window.findChild<QLabel*>(toQString(row.name), Qt::FindDirectChildrenOnly);
+        auto* field = window.findChild<QWidget*>(toQString(row.namesField), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(label && field);
+        label->setBuddy(field);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+// How the window and its controls look and read: the fixed client area, the
+// icon, fonts, colours, and what a screen reader says for each control, all
+// taken from the control table.
+
+#include "ui/control_table.h"
+
+class QWidget;
+
+namespace ui {
+
+// The client area the table was drawn for; the user can neither resize nor
+// maximise it, since nothing would move into the extra room.
+void styleWindow(QWidget& window);
+
+// Font, colour, wrapping and accessible description of one control, once it
+// has its place and size: the font is chosen to fit the box.
+void styleControl(QWidget& control, const ControlRow& row);
+
+// Once every control exists: each label becomes the buddy of the field it
+// names, so a screen reader calls the field by the label's caption.
+void linkLabelsToFields(const QWidget& window);
+
+}  // namespace ui

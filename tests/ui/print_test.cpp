@@ -1,0 +1,430 @@
+// Printing for real: the page goes through CUPS to the PDF queue that
+// scripts/test_printer.sh makes the default printer, and the PDF that comes out
+// is rasterised and compared with the window's own image.
+
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLibrary>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace ui::testing {
+namespace {
+
+// Made by scripts/test_printer.sh; change them together.
+constexpr auto kQueue = "Torvane_PDF";
+constexpr auto kCupsPdfConfig = "/etc/cups/cups-pdf-torvane.conf";
+constexpr auto kSetUpHint = "Run `sudo bash scripts/test_printer.sh` first: it starts CUPS and makes its PDF queue the "
+                            "default printer.";
+
+constexpr int kWaitForPdfMs = 90'000;
+constexpr int kPageDpi = 150;
+
+// Printed text comes from the window drawn at four times its size, the grab
+// at its own size, so glyph edges differ; both are halved before comparing,
+// which keeps what is drawn where and smooths away how.
+constexpr int kCompareScale = 2;
+constexpr double kMostWindowDifference = 6.0;    // seen: 3.8
+constexpr double kMostControlDifference = 12.0;  // seen up to 8.4; an empty field against typed text: 25
+constexpr double kInkTolerance = 0.35;           // seen within 25%
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    // The queue commands live in /usr/sbin, which a user's PATH may lack.
+    QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty()) path = QStandardPaths::findExecutable(program, {"/usr/sbin", "/usr/bin"});
+    QProcess process;
+    process.start(path.isEmpty() ? program : path, arguments);
+    const bool ran = process.waitForFinished(30'000) && process.exitStatus() == QProcess::NormalExit;
+    if (!ran || process.exitCode() != 0)
+        ADD_FAILURE() << program.toStdString() << " " << arguments.join(' ').toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Where cups-pdf writes the queue's files: the "Out" line of its own
+// configuration.
+QString pdfDirectory()
+{
+    QFile config(QString::fromLatin1(kCupsPdfConfig));
+    if (!config.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    static const QRegularExpression outLine(QStringLiteral(R"(^\s*Out\s+(\S+)\s*$)"));
+    while (!config.atEnd()) {
+        const auto match = outLine.match(QString::fromUtf8(config.readLine()));
+        if (match.hasMatch()) return match.captured(1);
+    }
+    return {};
+}
+
+QStringList pdfsIn(const QString& directory)
+{
+    return QDir(directory).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+}
+
+// Pages that other programs print meanwhile, other tests among them, must not
+// pass for this test's page, so this process sends its jobs under a user
+// name of its own (CUPS takes any name from a local client). Qt prints
+// through the CUPS library on this thread, which keeps the name.
+void sendJobsAs(const QByteArray& user)
+{
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto setUser = reinterpret_cast<void (*)(const char*)>(cups.resolve("cupsSetUser"));
+    ASSERT_TRUE(setUser) << "the CUPS library is not there: " << cups.errorString().toStdString();
+    setUser(user.isEmpty() ? nullptr : user.constData());  // none: back to the real user
+}
+
+// The ids of the user's jobs on the queue, every one or those not done yet.
+QStringList jobsOf(const QString& user, bool pendingOnly)
+{
+    // Lines like "Torvane_PDF-94   tq1234   309248   Wed Dec  9 05:45:06 2026".
+    const QString listing =
+        run(QStringLiteral("lpstat"), {QStringLiteral("-U"), user, QStringLiteral("-W"),
+                                       pendingOnly ? QStringLiteral("not-completed") : QStringLiteral("all"),
+                                       QStringLiteral("-o"), QString::fromLatin1(kQueue)});
+    QStringList ids;
+    for (const QString& line : listing.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList columns = line.simplified().split(' ');
+        if (columns.size() > 1 && columns[1] == user) ids << columns[0].section('-', -1);
+    }
+    return ids;
+}
+
+// The queue refuses new jobs for as long as this lives.
+class RefusingQueue {
+public:
+    RefusingQueue() { run(QStringLiteral("cupsreject"), {QString::fromLatin1(kQueue)}); }
+    ~RefusingQueue() { run(QStringLiteral("cupsaccept"), {QString::fromLatin1(kQueue)}); }
+    RefusingQueue(const RefusingQueue&) = delete;
+    RefusingQueue& operator=(const RefusingQueue&) = delete;
+};
+
+// Sets an environment variable for one test and puts it back afterwards.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : name_(name), old_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment() { wasSet_ ? qputenv(name_, old_) : qunsetenv(name_); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool wasSet_;
+};
+
+// Each control's text and state, to show that printing changed nothing.
+QStringList windowState(const QWidget& window)
+{
+    QStringList state;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        QString entry = widget->objectName() + '=';
+        if (auto* field = qobject_cast<const QLineEdit*>(widget)) entry += field->text();
+        if (auto* label = qobject_cast<const QLabel*>(widget)) entry += label->text();
+        if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+            entry += button->text() + (button->isChecked() ? "[x]" : "[ ]");
+        state << entry;
+    }
+    return state;
+}
+
+bool isInk(QRgb pixel)
+{
+    return qGray(pixel) < 128;
+}
+
+bool isBlueText(QRgb pixel)
+{
+    return qBlue(pixel) > 160 && qRed(pixel) < 100 && qGreen(pixel) < 100;
+}
+
+int countPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += test(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+// Mean of the absolute channel differences over the area, 0 (same) to 255,
+// with both images halved first.
+double difference(const QImage& a, const QImage& b, const QRect& area)
+{
+    const auto halved = [](const QImage& image) {
+        return image.scaled(image.size() / kCompareScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage smallA = halved(a);
+    const QImage smallB = halved(b);
+    const QRect smallArea(area.topLeft() / kCompareScale, area.size() / kCompareScale);
+    double total = 0;
+    for (int y = smallArea.top(); y <= smallArea.bottom(); ++y) {
+        for (int x = smallArea.left(); x <= smallArea.right(); ++x) {
+            const QRgb p = smallA.pixel(x, y);
+            const QRgb q = smallB.pixel(x, y);
+            total += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return total / (3.0 * smallArea.width() * smallArea.height());
+}
+
+// The smallest rectangle holding everything that is not blank paper.
+QRect markedArea(const QImage& page)
+{
+    QRect area;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 250) area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+struct PrintedPage {
+    QString pdf;
+    QSize pageSize;
+    QRect imageOnPage;
+    QImage image;  // the window's image as printed, scaled back to the window's size
+};
+
+class Printing : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        const std::string defaultPrinter = QPrinterInfo::defaultPrinter().printerName().toStdString();
+        ASSERT_EQ(defaultPrinter, std::string(kQueue)) << "The print tests need CUPS running with the PDF queue "
+                                                       << kQueue << " as the default printer. " << kSetUpHint;
+        pdfDirectory_ = pdfDirectory();
+        ASSERT_TRUE(!pdfDirectory_.isEmpty() && QDir(pdfDirectory_).exists())
+            << "No output directory for " << kQueue << " in " << kCupsPdfConfig << ". " << kSetUpHint;
+        user_ = QStringLiteral("tq%1").arg(QCoreApplication::applicationPid());
+        sendJobsAs(user_.toLatin1());
+        jobsBefore_ = jobsOf(user_, false);
+        pdfsBefore_ = pdfsIn(pdfDirectory_);
+    }
+
+    void TearDown() override
+    {
+        sendJobsAs({});
+        WindowTest::TearDown();
+    }
+
+    // The jobs this test has sent. Qt hands a page over before the click
+    // returns, so a job is listed at once; its file comes when it is done.
+    QStringList newJobs() const
+    {
+        QStringList jobs = jobsOf(user_, false);
+        jobs.removeIf([this](const QString& id) { return jobsBefore_.contains(id); });
+        return jobs;
+    }
+
+    // The new files that cups-pdf wrote for the job; its id is in their names.
+    QStringList filesOf(const QString& job) const
+    {
+        const QRegularExpression named(QStringLiteral(R"((^|\D)job_%1(\D|$))").arg(job));
+        QStringList files = pdfsIn(pdfDirectory_).filter(named);
+        files.removeIf([this](const QString& name) { return pdfsBefore_.contains(name); });
+        return files;
+    }
+
+    bool isComplete(const QString& name) const
+    {
+        QFile pdf(QDir(pdfDirectory_).filePath(name));
+        return pdf.open(QIODevice::ReadOnly) && pdf.readAll().trimmed().endsWith("%%EOF");
+    }
+
+    // The files of the test's jobs, once every job is done and its file
+    // complete, or what there is when the wait is over.
+    QStringList newPdfs()
+    {
+        QDeadlineTimer deadline(kWaitForPdfMs);
+        QStringList files;
+        for (;;) {
+            files.clear();
+            const QStringList jobs = newJobs();
+            for (const QString& job : jobs)
+                files << filesOf(job);
+            const bool done =
+                jobsOf(user_, true).isEmpty() && files.size() >= jobs.size() &&
+                std::all_of(files.begin(), files.end(), [this](const QString& name) { return isComplete(name); });
+            if ((done && !jobs.isEmpty()) || deadline.hasExpired()) return files;
+            QTest::qWait(200);
+        }
+    }
+
+    // Waits for the one page that the click should have sent and finds the
+    // window's image on it.
+    std::optional<PrintedPage> printedPage()
+    {
+        const QStringList added = newPdfs();
+        EXPECT_EQ(newJobs().size(), 1) << "jobs sent: " << newJobs().join(", ").toStdString();
+        EXPECT_EQ(added.size(), 1) << "new files in " << pdfDirectory_.toStdString() << ": "
+                                   << added.join(", ").toStdString();
+        if (added.size() != 1) return std::nullopt;
+        PrintedPage printed;
+        printed.pdf = QDir(pdfDirectory_).filePath(added.front());
+        EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {printed.pdf}).contains(QRegularExpression(R"(Pages:\s+1\n)")))
+            << printed.pdf.toStdString() << " is not one page";
+
+        QTemporaryDir scratch;
+        const QString stem = scratch.filePath(QStringLiteral("page"));
+        run(QStringLiteral("pdftoppm"), {"-r", QString::number(kPageDpi), "-png", "-singlefile", printed.pdf, stem});
+        const QImage page = QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+        EXPECT_FALSE(page.isNull()) << "pdftoppm could not read " << printed.pdf.toStdString();
+        printed.pageSize = page.size();
+        printed.imageOnPage = markedArea(page);
+        EXPECT_FALSE(printed.imageOnPage.isEmpty()) << printed.pdf.toStdString() << " is blank";
+        if (printed.imageOnPage.isEmpty()) return std::nullopt;
+        printed.image =
+            page.copy(printed.imageOnPage).scaled(window->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return printed;
+    }
+
+    // The window's own image, one pixel to a unit of its geometry whatever
+    // the screen's density.
+    QImage shown() const
+    {
+        const QImage grabbed = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return grabbed.scaled(window->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+
+    QRect area(const char* name) const { return control(name)->geometry(); }
+
+    // The control shows on paper what it shows on screen, in the same place.
+    void expectSameOnPaper(const PrintedPage& printed, const QImage& screen, const char* name) const
+    {
+        const int inkOnScreen = countPixels(screen, area(name), isInk);
+        EXPECT_NEAR(countPixels(printed.image, area(name), isInk), inkOnScreen, kInkTolerance * inkOnScreen + 4)
+            << name;
+        EXPECT_LT(difference(printed.image, screen, area(name)), kMostControlDifference) << name;
+    }
+
+    QString user_;
+    QString pdfDirectory_;
+    QStringList jobsBefore_;
+    QStringList pdfsBefore_;
+};
+
+TEST_F(Printing, print_puts_one_image_of_the_window_as_shown_on_one_page)
+{
+    typeFirstExample();
+    click("calc");
+    ASSERT_EQ(caption("vorsil"), "9.9417");
+    const QStringList before = windowState(*window);
+
+    click("print");
+    EXPECT_TRUE(takeBoxes().empty());
+    EXPECT_EQ(windowState(*window), before);
+    const QImage screen = shown();
+    const auto printed = printedPage();
+    ASSERT_TRUE(printed);
+    SCOPED_TRACE(printed->pdf.toStdString());
+
+    // Fitted to the page: the window is wider than tall, so it takes the
+    // printable width, in its own proportions.
+    const QRect& image = printed->imageOnPage;
+    EXPECT_GT(image.width(), printed->pageSize.width() * 0.8) << "page width " << printed->pageSize.width();
+    const double windowAspect = double(window->width()) / window->height();
+    EXPECT_NEAR(double(image.width()) / image.height(), windowAspect, windowAspect * 0.02);
+
+    EXPECT_LT(difference(printed->image, screen, screen.rect()), kMostWindowDifference);
+    for (const char* name : {"cyls", "bore", "stroke", "chamb", "dome", "deck", "gasketvol", "vorsil", "Label14",
+                             "Label17", "Label18", "calc", "print", "inches", "mm", "usetopland"})
+        expectSameOnPaper(*printed, screen, name);
+
+    // The ratio stands in blue where the window has it; the ":1" beside it is
+    // the only other blue.
+    const int blueOnScreen = countPixels(screen, area("vorsil"), isBlueText);
+    ASSERT_GT(blueOnScreen, 100);
+    const int blueOnPaper = countPixels(printed->image, area("vorsil"), isBlueText);
+    EXPECT_NEAR(blueOnPaper, blueOnScreen, kInkTolerance * blueOnScreen);
+    const int otherBlue = countPixels(printed->image, printed->image.rect(), isBlueText) - blueOnPaper -
+                          countPixels(printed->image, area("Label14"), isBlueText);
+    EXPECT_LT(otherBlue, 10);
+}
+
+TEST_F(Printing, the_field_being_left_fills_in_before_the_window_is_printed)
+{
+    typeInto("gasketbore", "4.1");
+    typeInto("compthick", "0.04");
+    ASSERT_EQ(focused(), "compthick");
+    ASSERT_EQ(text("gasketvol"), "");
+
+    click("print");
+    EXPECT_EQ(text("gasketvol"), "8.6524042048344");
+    EXPECT_TRUE(takeBoxes().empty());
+    const QImage screen = shown();
+    const auto printed = printedPage();
+    ASSERT_TRUE(printed);
+    SCOPED_TRACE(printed->pdf.toStdString());
+    ASSERT_GT(countPixels(screen, area("gasketvol"), isInk), 50);
+    for (const char* name : {"gasketbore", "compthick", "gasketvol"})
+        expectSameOnPaper(*printed, screen, name);
+}
+
+TEST_F(Printing, with_no_default_printer_one_box_says_so_and_a_later_click_prints)
+{
+    typeFirstExample();
+    click("calc");
+    const QStringList before = windowState(*window);
+    {
+        // A default that names no queue: CUPS then has no default printer.
+        const ScopedEnvironment noDefault("LPDEST", "Torvane_no_such_queue");
+        ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull());
+        click("print");
+    }
+    const auto boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(boxes[0].text.startsWith("Printer error: No default printer")) << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[0].text.contains("nothing was printed")) << boxes[0].text.toStdString();
+    EXPECT_EQ(windowState(*window), before);
+    EXPECT_TRUE(newJobs().isEmpty());
+
+    // The printer is looked up at each click, so once there is a default
+    // again the same window prints.
+    activate();
+    click("print");
+    EXPECT_TRUE(takeBoxes().empty());
+    EXPECT_TRUE(printedPage());
+    EXPECT_EQ(windowState(*window), before);
+}
+
+TEST_F(Printing, a_printer_that_refuses_the_page_is_named_in_one_box)
+{
+    typeFirstExample();
+    click("calc");
+    const QStringList before = windowState(*window);
+    {
+        const RefusingQueue refusing;
+        click("print");
+    }
+    const auto boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(
+        boxes[0].text.startsWith(QStringLiteral("Printer error: The printer %1 did not take the page").arg(kQueue)))
+        << boxes[0].text.toStdString();
+    EXPECT_EQ(windowState(*window), before);
+    EXPECT_TRUE(newJobs().isEmpty());
+}
+
+}  // namespace
+}  // namespace ui::testing

@@ -1,0 +1,65 @@
+#include "random_use_reference.h"
+
+#include "numeric/runtime_error.h"
+
+namespace ui::random_use {
+
+using form::Field;
+
+void Reference::CountingForm::setCaption(form::Caption caption, const std::string& text)
+{
+    if (caption == form::Caption::vorsil) ++writes.vorsil;
+    if (caption == form::Caption::Label17) ++writes.capacity;
+    FakeForm::setCaption(caption, text);
+}
+
+Reference::Reference(const std::string& decimal, const std::string& group) : form_(view_, {decimal, group})
+{
+    view_.form = &form_;
+    form_.formLoad();
+}
+
+void Reference::left(Field field)
+{
+    switch (field) {
+    case Field::bore: run(&form::Form1::boreLostFocus); break;
+    case Field::stroke: run(&form::Form1::strokeLostFocus); break;
+    case Field::compthick:
+        if (run(&form::Form1::compthickLostFocus)) ++gasketVolumes_;
+        break;
+    case Field::gasketvol: run(&form::Form1::gasketvolLostFocus); break;
+    default: break;
+    }
+}
+
+void Reference::calcClicked()
+{
+    run(&form::Form1::calcClick);
+}
+
+void Reference::clearClicked()
+{
+    run(&form::Form1::clearClick);
+}
+
+void Reference::printClicked()
+{
+    boxes_.push_back({QStringLiteral("Printer error"), true, true});
+}
+
+bool Reference::run(void (form::Form1::*procedure)())
+{
+    std::optional<QString> failure;
+    try {
+        (form_.*procedure)();
+    } catch (const numeric::RuntimeError& error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    // A procedure that shows a message and then fails shows both, in this order.
+    const std::vector<std::string> messages = std::exchange(view_.messages, {});
+    for (const std::string& message : messages) boxes_.push_back({QString::fromStdString(message)});
+    if (failure) boxes_.push_back({*failure});
+    return messages.empty() && !failure;
+}
+
+}  // namespace ui::random_use

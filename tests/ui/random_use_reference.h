@@ -1,0 +1,71 @@
+#pragma once
+// The window as the procedures alone would leave it: the same form::Form1 run
+// on plain values, told which events the real window received. After every
+// action the real window must look exactly like this one, so every change the
+// window shows has to come from an event that allows it.
+
+#include "form/fake_form.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ui::random_use {
+
+struct ExpectedBox {
+    QString text;
+    bool mayBeMissing = false;  // Print: whether a printer is there is not the program's doing
+    bool prefixOnly = false;    // only the start of the text is known
+};
+
+class Reference {
+public:
+    // decimal and group as the window reads them from its QLocale
+    Reference(const std::string& decimal, const std::string& group);
+    Reference(const Reference&) = delete;
+    Reference& operator=(const Reference&) = delete;
+
+    void typed(form::Field field, const std::string& text) { view_.setText(field, text); }
+    void left(form::Field field);
+    void calcClicked();
+    void clearClicked();
+    void printClicked();
+    void optionClicked(form::Option option) { view_.setSelected(option, true); }
+    void topLandClicked() { view_.usetopland = !view_.usetopland; }
+
+    const form::testing::FakeForm& view() const { return view_; }
+    // For carrying on after a difference has been reported: the window's
+    // state becomes the expected one.
+    form::testing::FakeForm& adopt() { return view_; }
+
+    std::vector<ExpectedBox> takeBoxes() { return std::exchange(boxes_, {}); }
+    std::optional<form::Field> takeFocusMove() { return std::exchange(view_.focus, std::nullopt); }
+
+    // How often each result was computed and written.
+    int ratios() const { return view_.writes.vorsil; }
+    int capacities() const { return view_.writes.capacity; }
+    int gasketVolumes() const { return gasketVolumes_; }
+
+private:
+    // Counts the writes of the results, which FakeForm alone cannot tell
+    // apart from a write of the same value.
+    struct CountingForm : form::testing::FakeForm {
+        struct {
+            int vorsil = 0, capacity = 0;
+        } writes;
+        void setCaption(form::Caption caption, const std::string& text) override;
+    };
+
+    // False when the procedure showed a box or failed.
+    bool run(void (form::Form1::*procedure)());
+
+    CountingForm view_;
+    form::Form1 form_;
+    std::vector<ExpectedBox> boxes_;
+    int gasketVolumes_ = 0;
+};
+
+}  // namespace ui::random_use

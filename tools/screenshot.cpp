@@ -1,0 +1,95 @@
+// Draws the calculator as a user sees it after working the first example, and
+// saves the picture: torvane_screenshot OUTPUT.png. The scale comes from
+// QT_SCALE_FACTOR, so the same program makes the 1x and 2x pictures. Every
+// entry goes through the real widgets and focus moves, so what is drawn is
+// what the procedures wrote, not a mock-up.
+
+#include "ui/form1_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+constexpr std::pair<const char*, const char*> kFirstExample[] = {
+    {"cyls", "8"},   {"bore", "4.030"},  {"stroke", "3.480"}, {"chamb", "64"},
+    {"dome", "-5"},  {"deck", "0.015"},  {"gasketvol", "9.2"},
+};
+constexpr const char* kExpectedRatio = "9.9417";
+
+void settle(const QWidget& window)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!window.isActiveWindow() && clock.elapsed() < 5000);
+}
+
+template <typename Widget>
+Widget& child(const QWidget& window, const char* name)
+{
+    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+    if (!widget) qFatal("the window has no control %s", name);
+    return *widget;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+
+    ui::Form1Window window(QLocale(QLocale::English, QLocale::UnitedStates));
+    window.show();
+    window.activateWindow();
+    settle(window);
+
+    // A message box would stop the example half-way; close it and fail.
+    bool interrupted = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&interrupted] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(box->text()));
+            interrupted = true;
+            box->reject();
+        }
+    });
+    watcher.start(20);
+
+    // Each entry is typed, then left, as a user would: leaving bore and stroke
+    // fills in the capacity.
+    for (const auto& [name, text] : kFirstExample) {
+        auto& field = child<QLineEdit>(window, name);
+        field.setFocus(Qt::TabFocusReason);
+        field.setText(QString::fromLatin1(text));
+        settle(window);
+    }
+    auto& calculate = child<QPushButton>(window, "calc");
+    calculate.setFocus(Qt::MouseFocusReason);
+    calculate.click();
+    settle(window);
+
+    const QString ratio = child<QLabel>(window, "vorsil").text();
+    if (interrupted || ratio != QLatin1String(kExpectedRatio)) {
+        std::fprintf(stderr, "the example gave %s, not %s\n", qPrintable(ratio), kExpectedRatio);
+        return 1;
+    }
+    if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+        std::fprintf(stderr, "could not write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
