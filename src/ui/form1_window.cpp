@@ -121,7 +121,7 @@ void Form1Window::bindEvents()
         {field(form::Field::compthick), &form::Form1::compthickLostFocus},
         {field(form::Field::gasketvol), &form::Form1::gasketvolLostFocus},
     };
-    for (const auto& [watched, procedure] : leaveProcedures_) const_cast<QObject*>(watched)->installEventFilter(this);
+    for (const auto& [watched, procedure] : leaveProcedures_) watched->installEventFilter(this);
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event)

@@ -56,7 +56,7 @@ private:
 
     form::Form1 form_;
     std::vector<QWidget*> focusStops_;  // in Tab order; an option button stands for its group
-    std::map<const QObject*, Procedure> leaveProcedures_;
+    std::map<QObject*, Procedure> leaveProcedures_;
     QCheckBox* usetopland_ = nullptr;
     bool messageOpen_ = false;
 };
