@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    fonts-liberation
+    fonts-liberation fonts-dejavu-core
     libgtest-dev
     clang libclang-rt-14-dev
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

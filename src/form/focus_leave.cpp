@@ -36,6 +36,10 @@ void Form1::showCapacity()
 
 void Form1::compthickLostFocus()
 {
+    // With no gasket dimension at all there is nothing to compute from, and
+    // writing 0 would silently replace a volume the user typed.
+    if (view_.text(Field::gasketbore).empty() && view_.text(Field::compthick).empty()) return;
+
     // ((gasket bore / 2)^2 * pi) * thickness, in cubic units of the typed length.
     const auto cubicLength = [this] {
         const double thickness = parseLenient(view_.text(Field::compthick));

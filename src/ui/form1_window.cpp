@@ -235,7 +235,14 @@ void Form1Window::setCaption(form::Caption which, const std::string& text)
 
 void Form1Window::moveFocus(form::Field which)
 {
-    field(which)->setFocus(Qt::OtherFocusReason);
+    QWidget* left = focusWidget();
+    QLineEdit* target = field(which);
+    target->setFocus(Qt::OtherFocusReason);
+    // Right after a message box the window is not yet active again, and Qt
+    // only notes the new focus without telling the field that loses it; its
+    // leave procedure must run all the same.
+    const auto leave = leaveProcedures_.find(left);
+    if (!isActiveWindow() && left != target && leave != leaveProcedures_.end()) run(leave->second);
 }
 
 std::vector<form::Field> Form1Window::textFields() const

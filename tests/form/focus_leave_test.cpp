@@ -79,7 +79,9 @@ TEST(GasketVolume, fills_in_cc_on_leaving_compthick)
         {Option::inches, {{gasketbore, "4.1"}, {compthick, "0.04"}}, "8.6524042048344"},
         {Option::mm, {{gasketbore, "88"}, {compthick, "1.2"}}, "7.2971712"},
         {Option::mm, {{gasketbore, "-88"}, {compthick, "1.2"}}, "7.2971712"},
-        {Option::inches, {}, "0"},
+        {Option::inches, {{compthick, "0.04"}}, "0"},
+        {Option::mm, {{gasketbore, "88"}, {gasketvol, "9.2"}}, "0"},
+        {Option::inches, {{gasketvol, "9.2"}}, "9.2"},  // nothing to compute from: the typed volume stays
         {Option::inches, {{gasketbore, "4.1"}, {compthick, "0.04"}, {gasketvol, "12"}}, "8.6524042048344"},
     };
     for (const auto& [unit, entries, expected] : cases) {

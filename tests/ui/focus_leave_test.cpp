@@ -50,6 +50,19 @@ TEST_F(LeavingFields, an_empty_gasket_volume_asks_for_the_gasket_and_goes_to_its
     EXPECT_EQ(text("gasketvol"), "") << "the check fills in nothing";
 }
 
+TEST_F(LeavingFields, the_field_the_gasket_check_sends_the_focus_away_from_is_left_too)
+{
+    typeInto("cyls", "8");
+    typeInto("bore", "4.03");
+    typeInto("gasketvol", "");
+    control<QLineEdit>("stroke")->setText("3.48");
+    click("stroke");  // leaves gasketvol: the check, then the focus goes on to gasketbore
+    ASSERT_EQ(takeBoxes().size(), 1u);
+    activate();
+    EXPECT_EQ(focused(), "gasketbore");
+    EXPECT_EQ(caption("Label17"), "355.115158454753") << "stroke was left for gasketbore";
+}
+
 TEST_F(LeavingFields, calculate_straight_from_compthick_uses_the_new_gasket_volume)
 {
     for (const auto& [name, value] : {std::pair{"cyls", "8"}, {"bore", "4"}, {"stroke", "3"}, {"chamb", "60"},

@@ -19,7 +19,7 @@ Reference::Reference(const std::string& decimal, const std::string& group) : for
     form_.formLoad();
 }
 
-void Reference::left(Field field)
+void Reference::left(Field field, std::optional<Field> to)
 {
     switch (field) {
     case Field::bore: run(&form::Form1::boreLostFocus); break;
@@ -27,7 +27,14 @@ void Reference::left(Field field)
     case Field::compthick:
         if (run(&form::Form1::compthickLostFocus)) ++gasketVolumes_;
         break;
-    case Field::gasketvol: run(&form::Form1::gasketvolLostFocus); break;
+    case Field::gasketvol: {
+        const bool movedBefore = view_.focus.has_value();
+        run(&form::Form1::gasketvolLostFocus);
+        // The reminder sends the focus on to gasketbore while the window is
+        // not yet active again: the field the user had gone to is left too.
+        if (!movedBefore && view_.focus && to && *to != *view_.focus) left(*to);
+        break;
+    }
     default: break;
     }
 }

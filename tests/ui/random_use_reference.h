@@ -29,7 +29,8 @@ public:
     Reference& operator=(const Reference&) = delete;
 
     void typed(form::Field field, const std::string& text) { view_.setText(field, text); }
-    void left(form::Field field);
+    // The focus left field for the field to, if it went to one.
+    void left(form::Field field, std::optional<form::Field> to = std::nullopt);
     void calcClicked();
     void clearClicked();
     void printClicked();

@@ -127,8 +127,10 @@ bool Session::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         const auto at = fields_.find(watched);
         const QWidget* next = QApplication::focusWidget();
-        if (at != fields_.end() && next && next != watched && next->window() == window_.get())
-            reference_->left(at->second);
+        if (at != fields_.end() && next && next != watched && next->window() == window_.get()) {
+            const auto to = fields_.find(next);
+            reference_->left(at->second, to == fields_.end() ? std::nullopt : std::optional(to->second));
+        }
     }
     return false;
 }
