@@ -14,15 +14,14 @@
 // Painting the new text happens afterwards in the event loop and is not
 // counted; it is let run between repeats, outside the clock.
 
+#include "tools/driven_window.h"
 #include "ui/form1_window.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <time.h>
 
@@ -39,11 +38,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::pair<const char*, const char*> kFilledWindow[] = {
-    {"cyls", "8"},      {"bore", "4.030"},       {"stroke", "3.480"},    {"chamb", "64"},
-    {"dome", "-5"},     {"deck", "0.015"},       {"gasketvol", "9.2"},
-};
-constexpr const char* kExpectedRatio = "9.9417";
+using tools::child;
+using tools::kExpectedRatio;
 constexpr int kWarmUp = 20;
 
 double threadCpuMicros()
@@ -51,14 +47,6 @@ double threadCpuMicros()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
-
-template <typename Widget>
-Widget& child(const QWidget& window, const char* name)
-{
-    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) qFatal("the window has no control %s", name);
-    return *widget;
 }
 
 struct Procedure {
@@ -120,20 +108,9 @@ int main(int argc, char* argv[])
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
 
-    // A message box would stop the run inside its own event loop; close it
-    // and fail rather than hang.
-    bool interrupted = false;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&interrupted] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(box->text()));
-            interrupted = true;
-            box->reject();
-        }
-    });
-    watcher.start(20);
+    const tools::MessageBoxWatch watch;
 
-    for (const auto& [name, text] : kFilledWindow) child<QLineEdit>(window, name).setText(QString::fromLatin1(text));
+    for (const auto& [name, text] : tools::kFirstExample) child<QLineEdit>(window, name).setText(QString::fromLatin1(text));
 
     auto& calc = child<QPushButton>(window, "calc");
     auto& ratio = child<QLabel>(window, "vorsil");
@@ -164,6 +141,6 @@ int main(int argc, char* argv[])
          [&] { QTest::keyClick(&compthick, Qt::Key_Tab); }, [&] { return !gasketvol.text().isEmpty(); }},
     };
     for (const Procedure& procedure : procedures)
-        if (!measure(procedure, repeats) || interrupted) return 1;
+        if (!measure(procedure, repeats) || watch.interrupted()) return 1;
     return 0;
 }

@@ -4,26 +4,23 @@
 // entry goes through the real widgets and focus moves, so what is drawn is
 // what the procedures wrote, not a mock-up.
 
+#include "tools/driven_window.h"
 #include "ui/form1_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstdio>
 #include <utility>
 
 namespace {
 
-constexpr std::pair<const char*, const char*> kFirstExample[] = {
-    {"cyls", "8"},   {"bore", "4.030"},  {"stroke", "3.480"}, {"chamb", "64"},
-    {"dome", "-5"},  {"deck", "0.015"},  {"gasketvol", "9.2"},
-};
-constexpr const char* kExpectedRatio = "9.9417";
+using tools::child;
+using tools::kExpectedRatio;
+using tools::kFirstExample;
 
 void settle(const QWidget& window)
 {
@@ -31,14 +28,6 @@ void settle(const QWidget& window)
     clock.start();
     do QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     while (!window.isActiveWindow() && clock.elapsed() < 5000);
-}
-
-template <typename Widget>
-Widget& child(const QWidget& window, const char* name)
-{
-    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) qFatal("the window has no control %s", name);
-    return *widget;
 }
 
 }  // namespace
@@ -57,17 +46,7 @@ int main(int argc, char* argv[])
     window.activateWindow();
     settle(window);
 
-    // A message box would stop the example half-way; close it and fail.
-    bool interrupted = false;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&interrupted] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(box->text()));
-            interrupted = true;
-            box->reject();
-        }
-    });
-    watcher.start(20);
+    const tools::MessageBoxWatch watch;
 
     // Each entry is typed, then left, as a user would: leaving bore and stroke
     // fills in the capacity.
@@ -83,7 +62,7 @@ int main(int argc, char* argv[])
     settle(window);
 
     const QString ratio = child<QLabel>(window, "vorsil").text();
-    if (interrupted || ratio != QLatin1String(kExpectedRatio)) {
+    if (watch.interrupted() || ratio != QLatin1String(kExpectedRatio)) {
         std::fprintf(stderr, "the example gave %s, not %s\n", qPrintable(ratio), kExpectedRatio);
         return 1;
     }
