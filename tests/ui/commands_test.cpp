@@ -36,10 +36,9 @@ TEST_F(Commands, a_unit_click_names_the_unit_and_recomputes_nothing)
 
 TEST_F(Commands, clear_restores_the_start_up_entries_and_keeps_the_results)
 {
-    for (const auto& [name, value] : {std::pair{"cyls", "8"}, {"bore", "102.0"}, {"stroke", "88.4"}, {"chamb", "58.5"},
-                                      {"dome", "3.2"}, {"deck", "0.25"}, {"gasketvol", "8.6"}, {"piston", "101.6"},
-                                      {"topring", "6.5"}})
-        typeInto(name, value);
+    typeEntries({{"cyls", "8"}, {"bore", "102.0"}, {"stroke", "88.4"}, {"chamb", "58.5"},
+                 {"dome", "3.2"}, {"deck", "0.25"}, {"gasketvol", "8.6"}, {"piston", "101.6"},
+                 {"topring", "6.5"}});
     click("mm");
     click("usetopland");
     click("calc");

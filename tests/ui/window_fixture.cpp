@@ -65,11 +65,15 @@ void WindowTest::typeInto(const char* name, const QString& text)
     QTest::keyClicks(field, text);
 }
 
+void WindowTest::typeEntries(std::initializer_list<std::pair<const char*, const char*>> entries)
+{
+    for (const auto& [name, value] : entries) typeInto(name, value);
+}
+
 void WindowTest::typeFirstExample()
 {
-    for (const auto& [name, value] : {std::pair{"cyls", "8"}, {"bore", "4.030"}, {"stroke", "3.480"}, {"chamb", "64"},
-                                      {"dome", "-5"}, {"deck", "0.015"}, {"gasketvol", "9.2"}})
-        typeInto(name, value);
+    typeEntries({{"cyls", "8"}, {"bore", "4.030"}, {"stroke", "3.480"}, {"chamb", "64"}, {"dome", "-5"}, {"deck", "0.015"},
+                 {"gasketvol", "9.2"}});
 }
 
 void WindowTest::click(const char* name)

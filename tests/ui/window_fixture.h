@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <memory>
 #include <vector>
 
@@ -45,6 +47,8 @@ protected:
 
     // As a user would: click into the field, select what it holds, type.
     void typeInto(const char* name, const QString& text);
+    // Types each entry into its field, in order.
+    void typeEntries(std::initializer_list<std::pair<const char*, const char*>> entries);
     // The first worked example, inch units: Calculate shows 9.9417.
     void typeFirstExample();
     void click(const char* name);
