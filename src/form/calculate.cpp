@@ -4,6 +4,7 @@
 // order its brackets show, one checked operation at a time, and the ratio is
 // written only after every step has succeeded.
 
+#include "form/circle.h"
 #include "form/form1.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
@@ -14,10 +15,6 @@ namespace form {
 using namespace numeric;
 
 namespace {
-
-// The circle constant of the ratio and the gasket volume (the capacity uses a
-// longer one, 3.1415927).
-constexpr double kPi = 3.141;
 
 struct Lengths {
     // A length that is never read counts as 0.
@@ -48,12 +45,6 @@ void readLengths(const FormView& view, const NumberLocale& locale, ToCentimetres
         length(Field::compthick);
     }();
     out.deck = length(Field::deck);
-}
-
-// (diameter / 2)^2
-double halfSquared(double diameter)
-{
-    return checkedPow(checkedDiv(diameter, 2), 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // figures with the lenient conversion, so text that is not a number counts as
 // its leading number, or 0.
 
+#include "form/circle.h"
 #include "form/form1.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
@@ -25,9 +26,7 @@ void Form1::showCapacity()
     const double stroke = parseLenient(strokeText);
     const double cylinders = parseLenient(view_.text(Field::cyls));
     const double bore = parseLenient(boreText);
-    const double halfBore = checkedStep(bore / 2.0);
-    const double squared = checkedPow(halfBore, 2.0);
-    double capacity = checkedStep(squared * 3.1415927 * stroke * cylinders);
+    double capacity = checkedStep(halfSquared(bore) * kCapacityPi * stroke * cylinders);
     // Cubic inches unless millimetres are chosen; then cubic mm to cc.
     if (view_.isSelected(Option::mm)) capacity = checkedDiv(capacity, 1000);
 
@@ -44,8 +43,7 @@ void Form1::compthickLostFocus()
     const auto cubicLength = [this] {
         const double thickness = parseLenient(view_.text(Field::compthick));
         const double gasketBore = parseLenient(view_.text(Field::gasketbore));
-        const double squared = checkedPow(checkedStep(gasketBore / 2.0), 2.0);
-        return checkedStep(squared * 3.141 * thickness);
+        return checkedStep(halfSquared(gasketBore) * kPi * thickness);
     };
 
     // Stays empty when neither unit is selected.

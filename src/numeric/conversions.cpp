@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -163,6 +164,24 @@ double readRadixNumber(LenientCursor& cursor)
     return value;
 }
 
+// Reads digits with at most one decimal point; false when there is no digit.
+template <typename TakeDigit, typename TakePoint>
+bool readMantissa(DecimalNumber& number, TakeDigit takeDigit, TakePoint takePoint)
+{
+    std::optional<std::size_t> point;
+    for (;;) {
+        if (const int c = takeDigit(); c >= 0) {
+            number.digits += static_cast<char>(c);
+        } else if (!point && takePoint()) {
+            point = number.digits.size();
+        } else {
+            break;
+        }
+    }
+    number.intCount = point.value_or(number.digits.size());
+    return !number.digits.empty();
+}
+
 // Reads the digits of an exponent after its letter; false when there are none.
 template <typename TakeDigit>
 bool readExponent(std::int64_t& exponent, bool negative, TakeDigit takeDigit)
@@ -188,29 +207,16 @@ double parseLenient(std::string_view text)
 
     DecimalNumber number;
     number.negative = cursor.takeIf(isSign) == '-';
-    bool seenPoint = false;
-    for (;;) {
-        if (const int c = cursor.takeIf(isDigit); c >= 0) {
-            number.digits += static_cast<char>(c);
-        } else if (!seenPoint && cursor.takeIf(isPoint) >= 0) {
-            seenPoint = true;
-            number.intCount = number.digits.size();
-        } else {
-            break;
-        }
-    }
-    if (number.digits.empty()) {
+    const auto takeDigit = [&] { return cursor.takeIf(isDigit); };
+    if (!readMantissa(number, takeDigit, [&] { return cursor.takeIf(isPoint) >= 0; })) {
         return 0.0;  // no leading number at all
-    }
-    if (!seenPoint) {
-        number.intCount = number.digits.size();
     }
 
     // An exponent letter without digits after it is simply not part of the number.
     if (cursor.takeIf(isExponentLetter) >= 0) {
         const bool negative = cursor.takeIf(isSign) == '-';
         std::int64_t exponent = 0;
-        if (readExponent(exponent, negative, [&] { return cursor.takeIf(isDigit); })) {
+        if (readExponent(exponent, negative, takeDigit)) {
             number.exponent = exponent;
         }
     }
@@ -237,24 +243,15 @@ double parseStrict(std::string_view text, const NumberLocale& locale)
 
     DecimalNumber number;
     number.negative = takeIf(isSign) == '-';
-    bool seenPoint = false;
-    for (;;) {
-        if (const int c = takeIf(isDigit); c >= 0) {
-            number.digits += static_cast<char>(c);
-        } else if (!seenPoint && !locale.decimal.empty() &&
-                   text.substr(pos).starts_with(locale.decimal)) {
-            seenPoint = true;
-            number.intCount = number.digits.size();
-            pos += locale.decimal.size();
-        } else {
-            break;
+    const auto takePoint = [&] {
+        if (locale.decimal.empty() || !text.substr(pos).starts_with(locale.decimal)) {
+            return false;
         }
-    }
-    if (number.digits.empty()) {
+        pos += locale.decimal.size();
+        return true;
+    };
+    if (!readMantissa(number, [&] { return takeIf(isDigit); }, takePoint)) {
         throw mismatch();
-    }
-    if (!seenPoint) {
-        number.intCount = number.digits.size();
     }
 
     if (takeIf([](int c) { return c == 'e' || c == 'E'; }) >= 0) {

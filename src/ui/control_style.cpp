@@ -23,11 +23,6 @@ namespace {
 // Below this a caption would be unreadable; better clipped than illegible.
 constexpr double kSmallestDialogPoints = 6.0;
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QColor toQColor(Rgb rgb)
 {
     return {rgb.red, rgb.green, rgb.blue};
@@ -35,7 +30,7 @@ QColor toQColor(Rgb rgb)
 
 QFont labelFont(const ControlRow& row)
 {
-    QFont font(toQString(kLabelFontFamily));
+    QFont font(QString::fromUtf8(kLabelFontFamily));
     font.setStyleHint(QFont::Serif);  // where no metric twin is installed, at least a serif face
     font.setPointSizeF(row.pointSize);
     font.setWeight(QFont::Bold);
@@ -70,7 +65,7 @@ double indicatorAllowance(const QWidget& control, ControlKind kind)
 
 bool fitsBesideIndicator(const QFontMetricsF& metrics, const ControlRow& row, double allowance)
 {
-    return metrics.horizontalAdvance(toQString(row.caption)) + allowance <= twipsToPixels(row.width) &&
+    return metrics.horizontalAdvance(QString::fromUtf8(row.caption)) + allowance <= twipsToPixels(row.width) &&
            metrics.height() <= twipsToPixels(row.height);
 }
 
@@ -86,7 +81,7 @@ bool captionFits(const QWidget& control, const ControlRow& row, const QFont& fon
         return metrics.height() + 2 * frame + 2 <= control.height();
     case ControlKind::Button: {
         const double margins = 2 * (pixelMetric(control, QStyle::PM_ButtonMargin) + frame);
-        return metrics.horizontalAdvance(toQString(row.caption)) + margins <= control.width() &&
+        return metrics.horizontalAdvance(QString::fromUtf8(row.caption)) + margins <= control.width() &&
                metrics.height() + 2 * frame <= control.height();
     }
     case ControlKind::CheckBox: return fitsBesideIndicator(metrics, row, indicatorAllowance(control, row.kind));
@@ -144,15 +139,15 @@ void styleControl(QWidget& control, const ControlRow& row)
         palette.setColor(control.foregroundRole(), toQColor(*row.textColour));
         control.setPalette(palette);
     }
-    if (!row.description.empty()) control.setAccessibleDescription(toQString(row.description));
+    if (!row.description.empty()) control.setAccessibleDescription(QString::fromUtf8(row.description));
 }
 
 void linkLabelsToFields(const QWidget& window)
 {
     for (const ControlRow& row : kControls) {
         if (row.namesField.empty()) continue;
-        auto* label = window.findChild<QLabel*>(toQString(row.name), Qt::FindDirectChildrenOnly);
-        auto* field = window.findChild<QWidget*>(toQString(row.namesField), Qt::FindDirectChildrenOnly);
+        auto* label = window.findChild<QLabel*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
+        auto* field = window.findChild<QWidget*>(QString::fromUtf8(row.namesField), Qt::FindDirectChildrenOnly);
         Q_ASSERT(label && field);
         label->setBuddy(field);
     }

@@ -22,11 +22,6 @@ namespace ui {
 
 namespace {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 numeric::NumberLocale numberLocale(const QLocale& locale)
 {
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
@@ -39,7 +34,7 @@ QRect pixels(const ControlRow& row)
 
 QWidget* createControl(const ControlRow& row, QWidget* parent)
 {
-    const QString caption = toQString(row.caption);
+    const QString caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
     case ControlKind::TextField: return new QLineEdit(parent);
     case ControlKind::Label: return new QLabel(caption, parent);
@@ -70,7 +65,7 @@ bool movedByUserOrProcedure(Qt::FocusReason reason)
 Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     : QWidget(parent), form_(*this, numberLocale(locale))
 {
-    setWindowTitle(toQString(kWindowTitle));
+    setWindowTitle(QString::fromUtf8(kWindowTitle));
     styleWindow(*this);
     buildControls();
     bindEvents();
@@ -82,7 +77,7 @@ void Form1Window::buildControls()
 {
     for (const ControlRow& row : kControls) {
         QWidget* widget = createControl(row, this);
-        widget->setObjectName(toQString(row.name));
+        widget->setObjectName(QString::fromUtf8(row.name));
         widget->setGeometry(pixels(row));
         styleControl(*widget, row);
         if (row.kind != ControlKind::Label && row.kind != ControlKind::OptionButton) focusStops_.push_back(widget);
@@ -91,7 +86,7 @@ void Form1Window::buildControls()
     focusStops_.push_back(option(form::Option::inches));
     linkLabelsToFields(*this);
 
-    control("Label10")->setToolTip(toQString(kDeadAreaToolTip));
+    control("Label10")->setToolTip(QString::fromUtf8(kDeadAreaToolTip));
     usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
     usetopland_->setTristate(false);
 }
@@ -99,7 +94,7 @@ void Form1Window::buildControls()
 void Form1Window::bindEvents()
 {
     const auto onClick = [this](std::string_view name, Procedure procedure) {
-        connect(findChild<QPushButton*>(toQString(name)), &QPushButton::clicked, this, [this, procedure] { run(procedure); });
+        connect(findChild<QPushButton*>(QString::fromUtf8(name)), &QPushButton::clicked, this, [this, procedure] { run(procedure); });
     };
     onClick("calc", &form::Form1::calcClick);
     onClick("clear", &form::Form1::clearClick);
@@ -259,7 +254,7 @@ std::vector<form::Field> Form1Window::textFields() const
 
 QWidget* Form1Window::control(std::string_view name) const
 {
-    return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+    return findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
 }
 
 QLineEdit* Form1Window::field(form::Field which) const
