@@ -5,6 +5,7 @@
 // written only after every step has succeeded.
 
 #include "form/circle.h"
+#include "form/figures.h"
 #include "form/form1.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
@@ -22,13 +23,17 @@ struct Lengths {
 };
 
 // Reads the lengths the ratio needs, each with the strict conversion and
-// brought to centimetres by toCentimetres. The optional fields are read as a
-// chain that stops at the first it may pass over; the gasket dimensions are
-// read only so that text that is not a number in them is reported.
+// brought to centimetres by toCentimetres; a length that fails either way is
+// blamed on its field. The optional fields are read as a chain that stops at
+// the first it may pass over; the gasket dimensions are read only so that
+// text that is not a number in them is reported.
 template <typename ToCentimetres>
 void readLengths(const FormView& view, const NumberLocale& locale, ToCentimetres toCentimetres, Lengths& out)
 {
-    const auto length = [&](Field field) { return toCentimetres(parseStrict(view.text(field), locale)); };
+    const auto length = [&](Field field) {
+        return readFigure(view, field, locale,
+                          [&](const std::string& text) { return toCentimetres(parseStrict(text, locale)); });
+    };
     const auto empty = [&](Field field) { return view.text(field).empty(); };
     const bool topLand = view.isUsetoplandChecked();
 
@@ -69,22 +74,25 @@ void Form1::calcClick()
         readLengths(view_, locale_, [](double millimetres) { return checkedStep(millimetres / 10); }, cm);
 
     const bool withDeadArea = view_.isUsetoplandChecked();
-    const double boreArea = checkedMul(halfSquared(cm.bore), kPi);
-    const double swept = checkedMul(boreArea, cm.stroke);
-    const double deadArea = withDeadArea
-        ? checkedMul(checkedMul(checkedSub(halfSquared(cm.bore), halfSquared(cm.piston)), kPi), cm.topring)
-        : 0;
-    const double deckVolume = checkedMul(boreArea, cm.deck);
-    const double gasket = parseLenient(view_.text(Field::gasketvol));
-    const double chamber = parseLenient(view_.text(Field::chamb));
-    const double chamberAndGasket = checkedStep(chamber + gasket);
-    const double dome = parseLenient(view_.text(Field::dome));
+    const Currency ratio = computing(kFiguresTooLarge, [&] {
+        const double boreArea = checkedMul(halfSquared(cm.bore), kPi);
+        const double swept = checkedMul(boreArea, cm.stroke);
+        const double deadArea = withDeadArea
+            ? checkedMul(checkedMul(checkedSub(halfSquared(cm.bore), halfSquared(cm.piston)), kPi), cm.topring)
+            : 0;
+        const double deckVolume = checkedMul(boreArea, cm.deck);
+        const double gasket = leadingNumber(view_, Field::gasketvol, locale_);
+        const double chamber = leadingNumber(view_, Field::chamb, locale_);
+        const double chamberAndGasket = checkedStep(chamber + gasket);
+        const double dome = leadingNumber(view_, Field::dome, locale_);
 
-    const double clearance = withDeadArea
-        ? checkedSub(checkedAdd(checkedAdd(chamberAndGasket, deckVolume), deadArea), dome)
-        : checkedSub(checkedAdd(chamberAndGasket, deckVolume), dome);
-    const double total = checkedAdd(clearance, swept);
-    const Currency ratio = Currency::fromDouble(checkedDiv(total, clearance));
+        const double clearance = withDeadArea
+            ? checkedSub(checkedAdd(checkedAdd(chamberAndGasket, deckVolume), deadArea), dome)
+            : checkedSub(checkedAdd(chamberAndGasket, deckVolume), dome);
+        const double total = checkedAdd(clearance, swept);
+        return computing(clearance == 0 ? kNoClearance : kRatioTooLarge,
+                         [&] { return Currency::fromDouble(checkedDiv(total, clearance)); });
+    });
 
     view_.setCaption(Caption::vorsil, ratio.text(locale_));
 }

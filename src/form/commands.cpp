@@ -1,6 +1,6 @@
-// Start-up, the unit choice, Clear and Print: procedures that compute nothing.
-// A change of unit recomputes nothing; the lengths already typed are read in
-// the new unit from the next calculation on.
+// Start-up, the unit choice, Clear and Print. A change of unit recomputes only
+// the capacity, whose unit it names; the lengths already typed are read in the
+// new unit from the next calculation on.
 
 #include "form/form1.h"
 
@@ -15,12 +15,22 @@ void Form1::formLoad()
 
 void Form1::inchesClick()
 {
-    view_.setCaption(Caption::Label18, "Cu In");
+    showCapacityUnit("Cu In");
 }
 
 void Form1::mmClick()
 {
-    view_.setCaption(Caption::Label18, "CC");
+    showCapacityUnit("CC");
+}
+
+// A capacity never stands beside a unit it was not computed in: it is
+// computed again in the new unit, as on leaving bore, or left empty while
+// bore or stroke is, or when it cannot be computed.
+void Form1::showCapacityUnit(const char* unit)
+{
+    view_.setCaption(Caption::Label18, unit);
+    view_.setCaption(Caption::Label17, {});
+    showCapacity();
 }
 
 // Returns the entries to their start-up state; the last ratio and capacity

@@ -5,6 +5,7 @@
 // its leading number, or 0.
 
 #include "form/circle.h"
+#include "form/figures.h"
 #include "form/form1.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
@@ -23,10 +24,11 @@ void Form1::showCapacity()
     const std::string strokeText = view_.text(Field::stroke);
     if (strokeText.empty()) return;
 
-    const double stroke = parseLenient(strokeText);
-    const double cylinders = parseLenient(view_.text(Field::cyls));
-    const double bore = parseLenient(boreText);
-    double capacity = checkedStep(halfSquared(bore) * kCapacityPi * stroke * cylinders);
+    const double stroke = leadingNumber(view_, Field::stroke, locale_);
+    const double cylinders = leadingNumber(view_, Field::cyls, locale_);
+    const double bore = leadingNumber(view_, Field::bore, locale_);
+    double capacity =
+        computing(kFiguresTooLarge, [&] { return checkedStep(halfSquared(bore) * kCapacityPi * stroke * cylinders); });
     // Cubic inches unless millimetres are chosen; then cubic mm to cc.
     if (view_.isSelected(Option::mm)) capacity = checkedDiv(capacity, 1000);
 
@@ -35,29 +37,27 @@ void Form1::showCapacity()
 
 void Form1::compthickLostFocus()
 {
-    // With no gasket dimension at all there is nothing to compute from, and
-    // writing 0 would silently replace a volume the user typed.
-    if (view_.text(Field::gasketbore).empty() && view_.text(Field::compthick).empty()) return;
+    // Without both gasket dimensions there is nothing to compute from, and
+    // writing 0 would silently replace a volume the user typed; the gasket
+    // reminder then asks for what is missing.
+    if (view_.text(Field::gasketbore).empty() || view_.text(Field::compthick).empty()) return;
 
     // ((gasket bore / 2)^2 * pi) * thickness, in cubic units of the typed length.
     const auto cubicLength = [this] {
-        const double thickness = parseLenient(view_.text(Field::compthick));
-        const double gasketBore = parseLenient(view_.text(Field::gasketbore));
-        return checkedStep(halfSquared(gasketBore) * kPi * thickness);
+        const double thickness = leadingNumber(view_, Field::compthick, locale_);
+        const double gasketBore = leadingNumber(view_, Field::gasketbore, locale_);
+        return computing(kFiguresTooLarge, [&] { return checkedStep(halfSquared(gasketBore) * kPi * thickness); });
     };
 
     // Stays empty when neither unit is selected.
     std::optional<double> volume;
     if (view_.isSelected(Option::inches)) {
         const double cubicInches = cubicLength();
-        volume = checkedStep(checkedPow(2.54, 3.0) * cubicInches);
+        volume = computing(kFiguresTooLarge, [&] { return checkedStep(checkedPow(2.54, 3.0) * cubicInches); });
     }
     if (view_.isSelected(Option::mm)) volume = cubicLength() / 1000.0;
 
-    // Written with "." whatever the user's locale: Calculate reads this field
-    // with the lenient conversion, which stops at a comma, so a comma here
-    // would drop the fraction of the volume from the ratio.
-    view_.setText(Field::gasketvol, volume ? numberText(*volume, NumberLocale::invariant()) : std::string());
+    view_.setText(Field::gasketvol, volume ? numberText(*volume, locale_) : std::string());
 }
 
 void Form1::gasketvolLostFocus()

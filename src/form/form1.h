@@ -1,9 +1,9 @@
 #pragma once
 // The calculator's event procedures. Each reads the window afresh through
 // FormView, computes, and writes its one result; none keeps anything between
-// events. They raise numeric::RuntimeError where a figure cannot be read or a
-// step fails, having written nothing after the failing step; the window reports
-// the error and goes on.
+// events. They raise numeric::RuntimeError where a figure cannot be read (naming
+// the field) or a step fails (saying which), having written nothing after the
+// failing step; the window reports the error and goes on.
 //
 //   calculate.cpp    the compression ratio (Click of calc)
 //   focus_leave.cpp  capacity, gasket volume and gasket check (leaving a field)
@@ -38,6 +38,7 @@ public:
 
 private:
     void showCapacity();
+    void showCapacityUnit(const char* unit);
 
     FormView& view_;
     const numeric::NumberLocale locale_;

@@ -95,6 +95,19 @@ public:
         return byteAt(pos_++);
     }
 
+    // Consumes the next non-blank characters when they spell word.
+    bool takeWord(std::string_view word)
+    {
+        while (pos_ < text_.size() && isLenientBlank(byteAt(pos_))) {
+            ++pos_;
+        }
+        if (word.empty() || !text_.substr(pos_).starts_with(word)) {
+            return false;
+        }
+        pos_ += word.size();
+        return true;
+    }
+
 private:
     int byteAt(std::size_t i) const { return static_cast<unsigned char>(text_[i]); }
 
@@ -198,7 +211,7 @@ bool readExponent(std::int64_t& exponent, bool negative, TakeDigit takeDigit)
 
 }  // namespace
 
-double parseLenient(std::string_view text)
+double parseLenient(std::string_view text, const NumberLocale& locale)
 {
     LenientCursor cursor(text);
     if (cursor.takeIf(isAmpersand) >= 0) {
@@ -208,7 +221,11 @@ double parseLenient(std::string_view text)
     DecimalNumber number;
     number.negative = cursor.takeIf(isSign) == '-';
     const auto takeDigit = [&] { return cursor.takeIf(isDigit); };
-    if (!readMantissa(number, takeDigit, [&] { return cursor.takeIf(isPoint) >= 0; })) {
+    // People type the decimal separator they write by hand; "." is also taken
+    // everywhere, since it is what calculators and data sheets show.
+    const std::string_view localPoint = locale.decimal == "." ? std::string_view() : std::string_view(locale.decimal);
+    const auto takePoint = [&] { return cursor.takeIf(isPoint) >= 0 || cursor.takeWord(localPoint); };
+    if (!readMantissa(number, takeDigit, takePoint)) {
         return 0.0;  // no leading number at all
     }
 

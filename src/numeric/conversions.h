@@ -10,12 +10,15 @@
 namespace numeric {
 
 // Lenient: reads the longest leading number and ignores the rest. Blanks, tabs
-// and line feeds are skipped wherever they stand ("1 2" is 12); "." is the
-// decimal point in every locale and a comma ends the number; an exponent starts
-// with E or D in either case; "&H" and "&O" introduce hexadecimal and octal
-// digits. Empty or non-numeric text gives 0. The one failure: Overflow for a
-// number beyond the range of a double ("1E+400").
-double parseLenient(std::string_view text);
+// and line feeds are skipped wherever they stand ("1 2" is 12). "." is a
+// decimal point in every locale, and so is the locale's own separator: under
+// "," the first "." or "," met is the point ("64,5" and "64.5" are 64.5), and
+// anything else, a second separator included, ends the number. Under "." a
+// comma ends it ("9,2" is 9). An exponent starts with E or D in either case;
+// "&H" and "&O" introduce hexadecimal and octal digits. Empty or non-numeric
+// text gives 0. The one failure: Overflow for a number beyond the range of a
+// double ("1E+400").
+double parseLenient(std::string_view text, const NumberLocale& locale);
 
 // Strict: the whole text, blanks around it allowed, must be one number written
 // with the locale's decimal separator: optional sign, digits, optional exponent.

@@ -31,8 +31,8 @@ std::string_view describe(ErrorKind kind)
     return "Unknown error";  // only reachable with a value cast from outside the enum
 }
 
-RuntimeError::RuntimeError(ErrorKind kind, const std::string& detail)
-    : std::runtime_error(message(kind, detail)), kind_(kind), detail_(detail)
+RuntimeError::RuntimeError(ErrorKind kind, const std::string& detail, const std::string& field)
+    : std::runtime_error(message(kind, detail)), kind_(kind), detail_(detail), field_(field)
 {
 }
 

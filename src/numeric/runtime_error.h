@@ -15,13 +15,17 @@ std::string_view describe(ErrorKind kind);
 
 class RuntimeError : public std::runtime_error {
 public:
-    explicit RuntimeError(ErrorKind kind, const std::string& detail = {});
+    // detail says in plain words what went wrong; field names the control
+    // whose text could not be read, when that is where it went wrong.
+    explicit RuntimeError(ErrorKind kind, const std::string& detail = {}, const std::string& field = {});
     ErrorKind kind() const noexcept { return kind_; }
     const std::string& detail() const noexcept { return detail_; }
+    const std::string& field() const noexcept { return field_; }
 
 private:
     ErrorKind kind_;
     std::string detail_;
+    std::string field_;
 };
 
 }  // namespace numeric

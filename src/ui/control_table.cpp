@@ -52,4 +52,11 @@ const std::array<ControlRow, 37> kControls = {{
 }};
 // clang-format on
 
+std::string_view captionNaming(std::string_view field)
+{
+    for (const ControlRow& row : kControls)
+        if (!field.empty() && row.namesField == field) return row.caption;
+    return {};
+}
+
 }  // namespace ui

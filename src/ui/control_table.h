@@ -44,4 +44,8 @@ inline constexpr std::string_view kDeadAreaToolTip = "The small volume trapped b
 
 extern const std::array<ControlRow, 37> kControls;
 
+// The caption of the label that names a field, as the window shows it
+// ("Bore" for bore); empty for a name no label names.
+std::string_view captionNaming(std::string_view field);
+
 }  // namespace ui

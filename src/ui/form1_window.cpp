@@ -157,11 +157,32 @@ void Form1Window::run(Procedure procedure)
     try {
         (form_.*procedure)();
     } catch (const numeric::RuntimeError& error) {
-        QMessageBox box(QMessageBox::Critical, windowTitle(), QString::fromUtf8(error.what()), QMessageBox::Ok, this);
-        if (error.kind() != numeric::ErrorKind::PrinterError)
-            box.setInformativeText(tr("The figures could not be used. Every entry is as you left it."));
-        execModal(box);
+        report(error);
+        // The field to correct takes the focus, ready to retype. Only after
+        // Calculate: after a leave procedure the user has already put the
+        // focus somewhere, and moving it would run leave procedures again.
+        if (procedure == &form::Form1::calcClick && !error.field().empty()) {
+            auto* blamed = findChild<QLineEdit*>(QString::fromStdString(error.field()), Qt::FindDirectChildrenOnly);
+            if (blamed) {
+                blamed->setFocus(Qt::OtherFocusReason);
+                blamed->selectAll();
+            }
+        }
     }
+}
+
+// One box: the kind of error, then what went wrong in plain words, naming
+// the field by its label as the window shows it.
+void Form1Window::report(const numeric::RuntimeError& error)
+{
+    const std::string_view kind = numeric::describe(error.kind());
+    QMessageBox box(QMessageBox::Critical, windowTitle(), QString::fromUtf8(kind),
+                    QMessageBox::Ok, this);
+    QString detail = QString::fromStdString(error.detail());
+    if (const std::string_view caption = captionNaming(error.field()); !caption.empty())
+        detail = QString::fromUtf8(caption) + ": " + detail;
+    box.setInformativeText(detail);
+    execModal(box);
 }
 
 void Form1Window::showMessage(const std::string& text)

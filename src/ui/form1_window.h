@@ -5,6 +5,7 @@
 // shown in a message box and the window goes on with every entry intact.
 
 #include "form/form1.h"
+#include "numeric/runtime_error.h"
 
 #include <QWidget>
 
@@ -48,6 +49,7 @@ private:
     void buildControls();
     void bindEvents();
     void run(Procedure procedure);
+    void report(const numeric::RuntimeError& error);
     void execModal(QMessageBox& box);
 
     QLineEdit* field(form::Field field) const;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <variant>
 
 namespace form::testing {
@@ -18,6 +19,7 @@ struct Engine {
     bool topLand;
     std::vector<std::pair<Field, std::string>> entries;
     std::variant<std::string, ErrorKind> expected;  // the ratio shown, or the error raised
+    std::string blame = {};                         // what the error says: "field: detail", or the detail
 };
 
 // A filled engine of the first worked example: only the named entries differ.
@@ -52,15 +54,16 @@ const std::vector<Engine> engines = {
      "-14.5184"},
 
     // Strict lengths.
-    {"blank bore", Option::inches, false, example1({{bore, " "}}), ErrorKind::TypeMismatch},
+    {"blank bore", Option::inches, false, example1({{bore, " "}}), ErrorKind::TypeMismatch, "bore: ' ' is not a number."},
     {"blank stroke", Option::inches, false, example1({{stroke, " "}}), ErrorKind::TypeMismatch},
     {"blank deck", Option::inches, false, example1({{deck, " "}}), ErrorKind::TypeMismatch},
     {"bore with digit grouping", Option::mm, false, example1({{bore, "4,030"}}), ErrorKind::TypeMismatch},
-    {"bore beyond the double range", Option::inches, false, example1({{bore, "1E+308"}}), ErrorKind::Overflow},
+    {"bore beyond the double range", Option::inches, false, example1({{bore, "1E+308"}}), ErrorKind::Overflow,
+     "bore: '1E+308' is too large a number."},
 
     // The optional lengths: a chain that stops at the first field it may pass over.
     {"piston text read although the dead area is off", Option::inches, false, example1({{piston, "n/a"}}),
-     ErrorKind::TypeMismatch},
+     ErrorKind::TypeMismatch, "piston: 'n/a' is not a number."},
     {"piston empty: the rest is not read", Option::inches, false,
      example1({{topring, "x"}, {gasketbore, "x"}, {compthick, "x"}}), "9.9417"},
     {"topring empty: gasket dimensions are not read", Option::inches, false,
@@ -82,13 +85,17 @@ const std::vector<Engine> engines = {
 
     // Failing arithmetic.
     {"clearance of zero", Option::inches, false, {{cyls, "1"}, {bore, "4"}, {stroke, "3"}, {deck, "0"}, {chamb, "0"}, {dome, "0"}},
-     ErrorKind::DivisionByZero},
+     ErrorKind::DivisionByZero, "The clearance volume comes to 0, so there is no ratio."},
     {"clearance and total of zero", Option::inches, false,
-     {{cyls, "1"}, {bore, "4"}, {stroke, "0"}, {deck, "0"}, {chamb, "0"}, {dome, "0"}}, ErrorKind::Overflow},
+     {{cyls, "1"}, {bore, "4"}, {stroke, "0"}, {deck, "0"}, {chamb, "0"}, {dome, "0"}}, ErrorKind::Overflow,
+     "The clearance volume comes to 0, so there is no ratio."},
     {"ratio beyond the currency range", Option::mm, false,
-     {{cyls, "1"}, {bore, "20"}, {stroke, "10"}, {deck, "0"}, {chamb, "1E-15"}, {dome, "0"}}, ErrorKind::Overflow},
-    {"volume beyond the double range", Option::inches, false, example1({{chamb, "1E+400"}}), ErrorKind::Overflow},
-    {"bore whose volume overflows", Option::inches, false, example1({{bore, "1E+200"}}), ErrorKind::Overflow},
+     {{cyls, "1"}, {bore, "20"}, {stroke, "10"}, {deck, "0"}, {chamb, "1E-15"}, {dome, "0"}}, ErrorKind::Overflow,
+     "The ratio is too large to show."},
+    {"volume beyond the double range", Option::inches, false, example1({{chamb, "1E+400"}}), ErrorKind::Overflow,
+     "chamb: '1E+400' is too large a number."},
+    {"bore whose volume overflows", Option::inches, false, example1({{bore, "1E+200"}}), ErrorKind::Overflow,
+     "The figures are too large to compute with."},
 };
 
 class CalculateTest : public ::testing::TestWithParam<Engine> {};
@@ -112,6 +119,9 @@ TEST_P(CalculateTest, shows_the_ratio_or_raises_and_keeps_the_last_one)
             FAIL() << "no error raised";
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.kind(), std::get<ErrorKind>(engine.expected)) << error.what();
+            if (!engine.blame.empty()) {
+                EXPECT_EQ((error.field().empty() ? "" : error.field() + ": ") + error.detail(), engine.blame);
+            }
         }
         EXPECT_EQ(window.view.caption(Caption::vorsil), "7.5");
     }
@@ -162,21 +172,37 @@ TEST(CalculateEntries, dead_area_needs_piston_and_topring)
     }
 }
 
-TEST(CalculateLocale, comma_locale_reads_lengths_and_writes_the_ratio_with_commas)
+TEST(CalculateLocale, commas_throughout_give_the_ratio_that_points_give)
+{
+    for (const Engine& engine : engines) {
+        const auto* ratio = std::get_if<std::string>(&engine.expected);
+        const bool hasComma = std::ranges::any_of(engine.entries, [](const auto& e) { return e.second.find(',') != std::string::npos; });
+        if (!ratio || hasComma) continue;
+        LoadedForm window(numeric::NumberLocale{",", "."});
+        window.view.setSelected(engine.unit, true);
+        window.view.usetopland = engine.topLand;
+        for (auto [field, text] : engine.entries) {
+            std::replace(text.begin(), text.end(), '.', ',');
+            window.view.texts[field] = text;
+        }
+        window.form.calcClick();
+        std::string withComma = *ratio;
+        std::replace(withComma.begin(), withComma.end(), '.', ',');
+        EXPECT_EQ(window.view.caption(Caption::vorsil), withComma) << engine.what;
+    }
+}
+
+TEST(CalculateLocale, a_length_written_with_a_point_under_a_comma_locale_says_how_to_write_it)
 {
     LoadedForm window(numeric::NumberLocale{",", "."});
-    window.view.fill({{cyls, "8"}, {bore, "4,030"}, {stroke, "3,480"}, {deck, "0,015"}, {chamb, "64"}, {dome, "-5"}, {gasketvol, "9.2"}});
-    window.form.calcClick();
-    EXPECT_EQ(window.view.caption(Caption::vorsil), "9,9417");
-
-    // The lenient volumes know only "." in every locale.
-    window.view.texts[gasketvol] = "9,2";
-    window.form.calcClick();
-    EXPECT_EQ(window.view.caption(Caption::vorsil), "9,9638");
-
-    window.view.texts[bore] = "4.030";
-    EXPECT_THROW(window.form.calcClick(), RuntimeError);
-    EXPECT_EQ(window.view.caption(Caption::vorsil), "9,9638");
+    window.view.fill(example1({{bore, " 4.030 "}}));
+    try {
+        window.form.calcClick();
+        FAIL() << "4.030 read under a comma locale";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.field(), "bore");
+        EXPECT_EQ(error.detail(), "' 4.030 ' is not a number; write decimals with a comma: 4,030.");
+    }
 }
 
 TEST(CalculateUnits, with_neither_unit_selected_every_length_counts_as_zero)

@@ -21,7 +21,7 @@ TEST(StartUp, selects_inches_and_leaves_everything_else_empty)
     EXPECT_TRUE(window.view.messages.empty());
 }
 
-TEST(UnitChoice, names_the_capacity_unit_and_recomputes_nothing)
+TEST(UnitChoice, names_the_capacity_unit_and_recomputes_only_the_capacity)
 {
     LoadedForm window;
     window.view.fill({{bore, "4.03"}, {stroke, "3.48"}, {cyls, "8"}, {gasketvol, "8.6"}});
@@ -33,18 +33,46 @@ TEST(UnitChoice, names_the_capacity_unit_and_recomputes_nothing)
     expected.mm = true;
     expected.inches = false;
     expected.captions[Caption::Label18] = "CC";
+    expected.captions[Caption::Label17] = "0.355115158454753";
     EXPECT_EQ(window.view, expected);
-    EXPECT_EQ(window.view.caption(Caption::Label17), "355.115158454753");
 
     window.view.setSelected(Option::inches, true);
     expected.mm = false;
     expected.inches = true;
     expected.captions[Caption::Label18] = "Cu In";
+    expected.captions[Caption::Label17] = "355.115158454753";
     EXPECT_EQ(window.view, expected);
 
     // Clicking the option that is already selected changes nothing.
     window.form.inchesClick();
     EXPECT_EQ(window.view, expected);
+}
+
+TEST(UnitChoice, never_leaves_a_capacity_beside_a_unit_it_was_not_computed_in)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::pair<Field, std::string>> entries;
+        std::string capacityInCc;
+    };
+    const std::vector<Case> cases = {
+        {"stroke emptied since", {{bore, "4.03"}, {stroke, ""}, {cyls, "8"}}, ""},
+        {"bore emptied since", {{bore, ""}, {stroke, "3.48"}, {cyls, "8"}}, ""},
+        {"cylinders changed since", {{bore, "4.03"}, {stroke, "3.48"}, {cyls, "4"}}, "0.177557579227376"},
+        {"too large to compute", {{bore, "1E+200"}, {stroke, "3.48"}, {cyls, "8"}}, ""},
+    };
+    for (const auto& [what, entries, capacityInCc] : cases) {
+        LoadedForm window;
+        window.view.fill({{bore, "4.03"}, {stroke, "3.48"}, {cyls, "8"}});
+        window.form.boreLostFocus();
+        window.view.fill(entries);
+        try {
+            window.view.setSelected(Option::mm, true);
+        } catch (const numeric::RuntimeError&) {
+        }
+        EXPECT_EQ(window.view.caption(Caption::Label17), capacityInCc) << what;
+        EXPECT_EQ(window.view.caption(Caption::Label18), "CC") << what;
+    }
 }
 
 TEST(Clear, returns_the_entries_to_start_up_and_keeps_the_results)
@@ -62,12 +90,18 @@ TEST(Clear, returns_the_entries_to_start_up_and_keeps_the_results)
     const LoadedForm fresh;
     FakeForm expected = fresh.view;
     expected.captions[Caption::vorsil] = "9.9417";
-    expected.captions[Caption::Label17] = "355.115158454753";
     expected.focus = chamb;
+    // Back to inches with bore and stroke empty: no capacity in cubic inches.
     EXPECT_EQ(window.view, expected);
 
     window.form.clearClick();
     EXPECT_EQ(window.view, expected);
+
+    // With inches already selected, the capacity stays on display.
+    window.view.fill({{bore, "4.03"}, {stroke, "3.48"}, {cyls, "8"}});
+    window.form.boreLostFocus();
+    window.form.clearClick();
+    EXPECT_EQ(window.view.caption(Caption::Label17), "355.115158454753");
 }
 
 TEST(Print, prints_one_page_and_changes_nothing)

@@ -60,8 +60,27 @@ TEST(ParseLenient, ReadsTheLeadingNumber)
         {"1E-400", 0}, {"-1e-99999999999999999999999", 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(parseLenient(c.text), c.expected) << '"' << c.text << '"';
+        EXPECT_EQ(parseLenient(c.text, kPoint), c.expected) << '"' << c.text << '"';
     }
+}
+
+TEST(ParseLenient, UnderACommaLocaleTheFirstCommaOrPointIsTheDecimalPoint)
+{
+    struct Case {
+        std::string text;
+        double expected;
+    };
+    const NumberLocale arabic{"\xd9\xab", "\xd9\xac"};
+    const Case cases[] = {
+        {"64,5", 64.5}, {"64.5", 64.5}, {"9,2cc", 9.2}, {"1,5,2", 1.5}, {",5", 0.5}, {"1.5,2", 1.5},
+        {"1,5.2", 1.5}, {"1 , 5", 1.5}, {"-,5e1", -5}, {"4,030", 4.03}, {"1.000,5", 1}, {"&H1,8", 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(parseLenient(c.text, kComma), c.expected) << '"' << c.text << '"';
+    }
+    EXPECT_EQ(parseLenient("9,2", kPoint), 9);
+    EXPECT_EQ(parseLenient("1\xd9\xab" "5", arabic), 1.5);
+    EXPECT_EQ(parseLenient("1.5", arabic), 1.5);
 }
 
 TEST(ParseLenient, AnyOtherByteEndsTheNumber)
@@ -72,7 +91,7 @@ TEST(ParseLenient, AnyOtherByteEndsTheNumber)
             continue;
         }
         const std::string text = std::string("1") + c + "2";
-        EXPECT_EQ(parseLenient(text), 1.0) << "byte " << b;
+        EXPECT_EQ(parseLenient(text, kPoint), 1.0) << "byte " << b;
     }
 }
 
@@ -84,7 +103,7 @@ TEST(ParseLenient, OverflowIsTheOnlyFailure)
         "&O1" + std::string(400, '0'),
     };
     for (const auto& text : cases) {
-        EXPECT_EQ(errorOf([&] { parseLenient(text); }), ErrorKind::Overflow) << text;
+        EXPECT_EQ(errorOf([&] { parseLenient(text, kPoint); }), ErrorKind::Overflow) << text;
     }
 }
 
@@ -92,15 +111,15 @@ TEST(ParseLenient, LongTextInLinearTime)
 {
     // A quadratic reader would take minutes on these.
     const std::size_t n = 1'000'000;
-    EXPECT_EQ(parseLenient(std::string(n, ' ') + "5"), 5);
-    EXPECT_EQ(parseLenient("0." + std::string(n, '0') + "1e1000001"), 1);
-    EXPECT_EQ(parseLenient("1" + std::string(n, '0') + "e-1000000"), 1);
-    EXPECT_EQ(parseLenient(std::string(n, '7') + "e-1000000"), 7.0 / 9.0);
+    EXPECT_EQ(parseLenient(std::string(n, ' ') + "5", kPoint), 5);
+    EXPECT_EQ(parseLenient("0." + std::string(n, '0') + "1e1000001", kPoint), 1);
+    EXPECT_EQ(parseLenient("1" + std::string(n, '0') + "e-1000000", kPoint), 1);
+    EXPECT_EQ(parseLenient(std::string(n, '7') + "e-1000000", kPoint), 7.0 / 9.0);
     std::string spaced;
     for (std::size_t i = 0; i < n / 2; ++i) {
         spaced += "0 ";
     }
-    EXPECT_EQ(parseLenient(spaced + "3"), 3);
+    EXPECT_EQ(parseLenient(spaced + "3", kPoint), 3);
 }
 
 TEST(ParseStrict, AcceptsOneWholeNumber)

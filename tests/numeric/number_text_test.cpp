@@ -88,9 +88,10 @@ TEST(NumberText, ReadsBackAsTheRoundedValue)
             continue;  // within a hair of the largest double, rounding leaves the range
         }
         const std::string point = numberText(x, kPoint);
-        EXPECT_EQ(parseLenient(point), expected) << point;
+        EXPECT_EQ(parseLenient(point, kPoint), expected) << point;
         EXPECT_EQ(parseStrict(point, kPoint), expected) << point;
         const std::string comma = numberText(x, kComma);
+        EXPECT_EQ(parseLenient(comma, kComma), expected) << comma;
         EXPECT_EQ(parseStrict(comma, kComma), expected) << comma;
     }
 }

@@ -393,7 +393,7 @@ TEST_F(Printing, with_no_default_printer_one_box_says_so_and_a_later_click_print
     const auto boxes = takeBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(boxes[0].text.startsWith("Printer error: No default printer")) << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[0].text.startsWith("Printer error\nNo default printer")) << boxes[0].text.toStdString();
     EXPECT_TRUE(boxes[0].text.contains("nothing was printed")) << boxes[0].text.toStdString();
     EXPECT_EQ(windowState(*window), before);
     EXPECT_TRUE(newJobs().isEmpty());
@@ -420,7 +420,7 @@ TEST_F(Printing, a_printer_that_refuses_the_page_is_named_in_one_box)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(
-        boxes[0].text.startsWith(QStringLiteral("Printer error: The printer %1 did not take the page").arg(kQueue)))
+        boxes[0].text.startsWith(QStringLiteral("Printer error\nThe printer %1 did not take the page").arg(kQueue)))
         << boxes[0].text.toStdString();
     EXPECT_EQ(windowState(*window), before);
     EXPECT_TRUE(newJobs().isEmpty());

@@ -42,6 +42,19 @@ void Reference::left(Field field, std::optional<Field> to)
 void Reference::calcClicked()
 {
     run(&form::Form1::calcClick);
+    // The field a failed calculation blames takes the focus, to be retyped.
+    if (blamed_) view_.focus = *blamed_;
+}
+
+void Reference::optionClicked(form::Option option)
+{
+    if (view_.isSelected(option)) return;
+    // The group selects the button first; then its Click procedure runs, and
+    // may fail like any other.
+    view_.form = nullptr;
+    view_.setSelected(option, true);
+    view_.form = &form_;
+    run(option == form::Option::inches ? &form::Form1::inchesClick : &form::Form1::mmClick);
 }
 
 void Reference::clearClicked()
@@ -57,10 +70,13 @@ void Reference::printClicked()
 bool Reference::run(void (form::Form1::*procedure)())
 {
     std::optional<QString> failure;
+    blamed_.reset();
     try {
         (form_.*procedure)();
     } catch (const numeric::RuntimeError& error) {
-        failure = QString::fromUtf8(error.what());
+        failure = QString::fromUtf8(numeric::describe(error.kind()));
+        for (const Field field : form::allFields)
+            if (form::nameOf(field) == error.field()) blamed_ = field;
     }
     // A procedure that shows a message and then fails shows both, in this order.
     const std::vector<std::string> messages = std::exchange(view_.messages, {});

@@ -34,7 +34,7 @@ public:
     void calcClicked();
     void clearClicked();
     void printClicked();
-    void optionClicked(form::Option option) { view_.setSelected(option, true); }
+    void optionClicked(form::Option option);
     void topLandClicked() { view_.usetopland = !view_.usetopland; }
 
     const form::testing::FakeForm& view() const { return view_; }
@@ -66,6 +66,7 @@ private:
     CountingForm view_;
     form::Form1 form_;
     std::vector<ExpectedBox> boxes_;
+    std::optional<form::Field> blamed_;  // the field the last failure named
     int gasketVolumes_ = 0;
 };
 

@@ -135,6 +135,30 @@ TEST_F(Calculator, a_failing_calculation_names_its_kind_and_keeps_every_entry)
     EXPECT_EQ(caption("vorsil"), "9.9417");
 }
 
+class GermanCalculator : public WindowTest {
+protected:
+    GermanCalculator() : WindowTest(QLocale(QLocale::German)) {}
+};
+
+TEST_F(GermanCalculator, a_length_that_cannot_be_read_is_named_and_handed_back_for_retyping)
+{
+    typeEntries({{"cyls", "8"}, {"bore", "4,030"}, {"stroke", "3,480"}, {"chamb", "64"}, {"dome", "-5"},
+                 {"deck", "0,015"}, {"gasketvol", "9,2"}});
+    click("calc");
+    EXPECT_EQ(caption("vorsil"), "9,9417");
+    EXPECT_EQ(caption("Label17"), "355,115158454753");
+
+    typeInto("bore", "4.03");
+    click("calc");
+    const auto boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Type mismatch\nBore: '4.03' is not a number; write decimals with a comma: 4,03.");
+    EXPECT_EQ(caption("vorsil"), "9,9417");
+    activate();
+    EXPECT_EQ(focused(), "bore");
+    EXPECT_EQ(control<QLineEdit>("bore")->selectedText(), "4.03");
+}
+
 TEST_F(Calculator, nothing_starts_while_a_message_box_is_open)
 {
     typeInto("bore", "4");

@@ -1,0 +1,54 @@
+#pragma once
+// Reading the figure a field holds, and saying in plain words what went wrong
+// when a figure cannot be read or the arithmetic on it fails: the user sees
+// which field to correct, or which step of the sums gave out.
+
+#include "form/form_view.h"
+#include "numeric/number_locale.h"
+#include "numeric/runtime_error.h"
+
+#include <string>
+#include <string_view>
+
+namespace form {
+
+inline constexpr std::string_view kFiguresTooLarge = "The figures are too large to compute with.";
+inline constexpr std::string_view kNoClearance = "The clearance volume comes to 0, so there is no ratio.";
+inline constexpr std::string_view kRatioTooLarge = "The ratio is too large to show.";
+
+// The error for a field whose text could not be read, quoting the text:
+// "'4.03x' is not a number." Under a locale that writes decimals with another
+// separator, a figure written with "." also says how to write it.
+numeric::RuntimeError unreadableFigure(numeric::ErrorKind kind, Field field, const std::string& text,
+                                       const numeric::NumberLocale& locale);
+
+// A field's figure as convert makes it of the field's text; when convert
+// fails, the error names the field.
+template <typename Convert>
+double readFigure(const FormView& view, Field field, const numeric::NumberLocale& locale, Convert convert)
+{
+    const std::string text = view.text(field);
+    try {
+        return convert(text);
+    } catch (const numeric::RuntimeError& error) {
+        throw unreadableFigure(error.kind(), field, text, locale);
+    }
+}
+
+// The leading number of a field's text, or 0 (the lenient conversion).
+double leadingNumber(const FormView& view, Field field, const numeric::NumberLocale& locale);
+
+// Runs steps of arithmetic; an error that does not yet say what went wrong
+// is told as what.
+template <typename Steps>
+auto computing(std::string_view what, Steps steps) -> decltype(steps())
+{
+    try {
+        return steps();
+    } catch (const numeric::RuntimeError& error) {
+        if (!error.field().empty() || !error.detail().empty()) throw;
+        throw numeric::RuntimeError(error.kind(), std::string(what));
+    }
+}
+
+}  // namespace form
