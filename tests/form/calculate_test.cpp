@@ -192,19 +192,6 @@ TEST(CalculateLocale, commas_throughout_give_the_ratio_that_points_give)
     }
 }
 
-TEST(CalculateLocale, a_length_written_with_a_point_under_a_comma_locale_says_how_to_write_it)
-{
-    LoadedForm window(numeric::NumberLocale{",", "."});
-    window.view.fill(example1({{bore, " 4.030 "}}));
-    try {
-        window.form.calcClick();
-        FAIL() << "4.030 read under a comma locale";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.field(), "bore");
-        EXPECT_EQ(error.detail(), "' 4.030 ' is not a number; write decimals with a comma: 4,030.");
-    }
-}
-
 TEST(CalculateUnits, with_neither_unit_selected_every_length_counts_as_zero)
 {
     LoadedForm window;
