@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -117,18 +118,60 @@ void Form1Window::bindEvents()
         {field(form::Field::gasketvol), &form::Form1::gasketvolLostFocus},
     };
     for (const auto& [watched, procedure] : leaveProcedures_) watched->installEventFilter(this);
+    for (QWidget* stop : focusStops_)
+        if (qobject_cast<QAbstractButton*>(stop)) stop->installEventFilter(this);
+    option(form::Option::mm)->installEventFilter(this);
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut && leaveProcedures_.contains(watched)) {
         // Qt has already moved its focus widget when the field hears of it.
-        const QWidget* next = QApplication::focusWidget();
-        const bool toThisWindow = next && next != watched && next->window() == this;
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (toThisWindow && movedByUserOrProcedure(reason)) run(leaveProcedures_.at(watched));
+        leave(watched, QApplication::focusWidget(), static_cast<QFocusEvent*>(event)->reason());
+    } else if (event->type() == QEvent::MouseButtonPress && watched == spentPress_) {
+        // The user answered a box since pressing; a button kept down by this
+        // press would stay drawn sunken, waiting for a release that went to
+        // the box.
+        spentPress_ = nullptr;
+        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form1Window::leave(QObject* field, const QWidget* next, Qt::FocusReason reason)
+{
+    const bool toThisWindow = next && next != field && next->window() == this;
+    if (!toThisWindow || !movedByUserOrProcedure(reason)) return;
+    const int boxesBefore = boxesShown_;
+    run(leaveProcedures_.at(field));
+    // Qt hands the press that moved the focus to the button only once the
+    // box is closed.
+    const bool boxOpened = boxesShown_ != boxesBefore;
+    spentPress_ = boxOpened && reason == Qt::MouseFocusReason && qobject_cast<const QAbstractButton*>(next) ? next : nullptr;
+}
+
+// Return and keypad Enter do what every desktop program does with them: on a
+// button they press it, in a field they calculate.
+void Form1Window::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
+    QWidget* focus = focusWidget();
+    if (auto* button = qobject_cast<QPushButton*>(focus); enter && button)
+        button->click();
+    else if (enter && qobject_cast<QLineEdit*>(focus))
+        calculateFromField();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// As a click on Calculate would: the field is left first, so that its
+// procedure runs, and a box that this opens takes the click.
+void Form1Window::calculateFromField()
+{
+    auto* calc = static_cast<QPushButton*>(control("calc"));
+    const int boxesBefore = boxesShown_;
+    calc->setFocus(Qt::OtherFocusReason);
+    if (boxesShown_ == boxesBefore) calc->click();
 }
 
 // Tab and Shift+Tab follow the table's order and stop once on the option
@@ -173,6 +216,7 @@ void Form1Window::showMessage(const std::string& text)
 void Form1Window::execModal(QMessageBox& box)
 {
     const bool wasOpen = std::exchange(messageOpen_, true);
+    ++boxesShown_;
     box.exec();
     messageOpen_ = wasOpen;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QLocale;
@@ -29,6 +30,7 @@ public:
 protected:
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     using Procedure = void (form::Form1::*)();
@@ -48,6 +50,8 @@ private:
     void buildControls();
     void bindEvents();
     void run(Procedure procedure);
+    void leave(QObject* field, const QWidget* next, Qt::FocusReason reason);
+    void calculateFromField();
     void execModal(QMessageBox& box);
 
     QLineEdit* field(form::Field field) const;
@@ -59,6 +63,10 @@ private:
     std::map<QObject*, Procedure> leaveProcedures_;
     QCheckBox* usetopland_ = nullptr;
     bool messageOpen_ = false;
+    int boxesShown_ = 0;  // tells whether leaving a field opened a box
+    // A button whose click moved the focus to it from a field whose leave
+    // procedure opened a box: that click was spent on the box.
+    const QObject* spentPress_ = nullptr;
 };
 
 }  // namespace ui
