@@ -3,6 +3,7 @@
 #include "numeric/runtime_error.h"
 #include "ui/control_style.h"
 #include "ui/control_table.h"
+#include "ui/figure_field.h"
 #include "ui/window_printer.h"
 
 #include <QApplication>
@@ -37,7 +38,7 @@ QWidget* createControl(const ControlRow& row, QWidget* parent)
 {
     const QString caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
-    case ControlKind::TextField: return new QLineEdit(parent);
+    case ControlKind::TextField: return new FigureField(parent);
     case ControlKind::Label: return new QLabel(caption, parent);
     case ControlKind::Button: return new QPushButton(caption, parent);
     case ControlKind::OptionButton: return new QRadioButton(caption, parent);
