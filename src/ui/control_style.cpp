@@ -1,5 +1,7 @@
 #include "ui/control_style.h"
 
+#include "ui/readable_colour.h"
+
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImageReader>
@@ -132,14 +134,26 @@ void styleControl(QWidget& control, const ControlRow& row)
     else
         fitDialogFont(control, row);
 
-    if (row.textColour) {
-        // Only the role this kind of control draws its text with; the
-        // background stays the platform's.
-        QPalette palette = control.palette();
-        palette.setColor(control.foregroundRole(), toQColor(*row.textColour));
-        control.setPalette(palette);
-    }
     if (!row.description.empty()) control.setAccessibleDescription(QString::fromUtf8(row.description));
+}
+
+void colourControls(const QWidget& window)
+{
+    const QPalette& platform = window.palette();
+    for (const ControlRow& row : kControls) {
+        if (!row.textColour) continue;
+        auto* control = window.findChild<QWidget*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
+        // Only the role this kind of control draws its text with; the
+        // background stays the platform's, and the colour is measured
+        // against it: the window's for a label, the field's own base.
+        const QColor colour = readableOn(toQColor(*row.textColour), platform.color(control->backgroundRole()),
+                                         platform.color(control->foregroundRole()));
+        // A palette with this one role set, so that every other role goes on
+        // following the window's.
+        QPalette palette;
+        palette.setColor(control->foregroundRole(), colour);
+        control->setPalette(palette);
+    }
 }
 
 void linkLabelsToFields(const QWidget& window)

@@ -14,12 +14,13 @@ namespace {
 QString withoutTrailingZeros(QString digits)
 {
     if (!digits.contains('.')) return digits;
-    while (digits.endsWith('0')) digits.chop(1);
+    while (digits.endsWith('0'))
+        digits.chop(1);
     if (digits.endsWith('.')) digits.chop(1);
     return digits;
 }
 
-}  // namespace
+} // namespace
 
 QString roundedToFit(const QString& figure, const QString& decimalPoint,
                      const std::function<bool(const QString&)>& fits)
@@ -58,7 +59,8 @@ QString FigureLabel::shownText() const
 {
     const QFontMetricsF metrics(font(), this);
     const qreal room = contentsRect().width();
-    return roundedToFit(text(), locale().decimalPoint(), [&](const QString& shown) { return metrics.horizontalAdvance(shown) <= room; });
+    return roundedToFit(text(), locale().decimalPoint(),
+                        [&](const QString& shown) { return metrics.horizontalAdvance(shown) <= room; });
 }
 
 void FigureLabel::paintEvent(QPaintEvent* event)
@@ -73,4 +75,4 @@ void FigureLabel::paintEvent(QPaintEvent* event)
                           isEnabled(), shown, foregroundRole());
 }
 
-}  // namespace ui
+} // namespace ui

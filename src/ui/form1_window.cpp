@@ -39,9 +39,11 @@ QWidget* createControl(const ControlRow& row, QWidget* parent)
 {
     const QString caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
-    case ControlKind::TextField: return new FigureField(parent);
+    case ControlKind::TextField:
+        return new FigureField(parent);
     // The labels without a caption show the results the procedures write.
-    case ControlKind::Label: return caption.isEmpty() ? new FigureLabel(parent) : new QLabel(caption, parent);
+    case ControlKind::Label:
+        return caption.isEmpty() ? new FigureLabel(parent) : new QLabel(caption, parent);
     case ControlKind::Button: return new QPushButton(caption, parent);
     case ControlKind::OptionButton: return new QRadioButton(caption, parent);
     case ControlKind::CheckBox: return new QCheckBox(caption, parent);
@@ -70,7 +72,7 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     : QWidget(parent), form_(*this, numberLocale(locale))
 {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
-    setLocale(locale);  // the result labels round figures with its decimal point
+    setLocale(locale); // the result labels round figures with its decimal point
     styleWindow(*this);
     buildControls();
     bindEvents();
@@ -90,6 +92,7 @@ void Form1Window::buildControls()
     // The option group is one stop, after print.
     focusStops_.push_back(option(form::Option::inches));
     linkLabelsToFields(*this);
+    colourControls(*this);
 
     control("Label10")->setToolTip(QString::fromUtf8(kDeadAreaToolTip));
     usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
@@ -151,7 +154,8 @@ void Form1Window::leave(QObject* field, const QWidget* next, Qt::FocusReason rea
     // Qt hands the press that moved the focus to the button only once the
     // box is closed.
     const bool boxOpened = boxesShown_ != boxesBefore;
-    spentPress_ = boxOpened && reason == Qt::MouseFocusReason && qobject_cast<const QAbstractButton*>(next) ? next : nullptr;
+    spentPress_ =
+        boxOpened && reason == Qt::MouseFocusReason && qobject_cast<const QAbstractButton*>(next) ? next : nullptr;
 }
 
 // Return and keypad Enter do what every desktop program does with them: on a
@@ -176,6 +180,14 @@ void Form1Window::calculateFromField()
     const int boxesBefore = boxesShown_;
     calc->setFocus(Qt::OtherFocusReason);
     if (boxesShown_ == boxesBefore) calc->click();
+}
+
+// The desktop's palette may change while the calculator runs, from light to
+// dark or back.
+void Form1Window::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) colourControls(*this);
+    QWidget::changeEvent(event);
 }
 
 // Tab and Shift+Tab follow the table's order and stop once on the option

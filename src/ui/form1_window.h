@@ -31,6 +31,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     using Procedure = void (form::Form1::*)();
@@ -63,7 +64,7 @@ private:
     std::map<QObject*, Procedure> leaveProcedures_;
     QCheckBox* usetopland_ = nullptr;
     bool messageOpen_ = false;
-    int boxesShown_ = 0;  // tells whether leaving a field opened a box
+    int boxesShown_ = 0; // tells whether leaving a field opened a box
     // A button whose click moved the focus to it from a field whose leave
     // procedure opened a box: that click was spent on the box.
     const QObject* spentPress_ = nullptr;

@@ -41,8 +41,15 @@ TEST_F(Keyboard, return_in_a_field_calculates_as_a_click_from_it_would)
 
 TEST_F(Keyboard, enter_in_compthick_fills_in_the_gasket_volume_before_the_ratio)
 {
-    typeEntries({{"cyls", "8"}, {"bore", "4"}, {"stroke", "3"}, {"chamb", "60"}, {"dome", "0"}, {"deck", "0"},
-                 {"gasketvol", "100"}, {"gasketbore", "4.1"}, {"compthick", "0.04"}});
+    typeEntries({{"cyls", "8"},
+                 {"bore", "4"},
+                 {"stroke", "3"},
+                 {"chamb", "60"},
+                 {"dome", "0"},
+                 {"deck", "0"},
+                 {"gasketvol", "100"},
+                 {"gasketbore", "4.1"},
+                 {"compthick", "0.04"}});
     pressReturn(true);
     EXPECT_EQ(text("gasketvol"), "8.6524042048344");
     EXPECT_EQ(caption("vorsil"), "9.9969");
@@ -77,5 +84,5 @@ TEST_F(Keyboard, a_box_on_the_way_to_calculate_takes_the_click_and_releases_the_
     EXPECT_EQ(focused(), "gasketbore");
 }
 
-}  // namespace
-}  // namespace ui::testing
+} // namespace
+} // namespace ui::testing
