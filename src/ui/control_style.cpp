@@ -22,6 +22,10 @@ namespace ui {
 
 namespace {
 
+// The hicolor theme has more, up to 256 and scalable; a window icon is never
+// shown larger than this, and each size is sent to the window system.
+constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64, 128};
+
 // Below this a caption would be unreadable; better clipped than illegible.
 constexpr double kSmallestDialogPoints = 6.0;
 
@@ -120,11 +124,17 @@ void styleWindow(QWidget& window)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
     registerIcons();
-    // Read as PNG and nothing else: left to guess, Qt would load each image
-    // format plugin to ask it about the file, all before the window shows.
-    QImageReader reader(QStringLiteral(":/icons/torvane-32.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    window.setWindowIcon(QIcon(QPixmap::fromImage(reader.read())));
+    // Several sizes, so that a task switcher on a dense screen need not blow
+    // up the small one. Each read as PNG and nothing else: left to guess, Qt
+    // would load each image format plugin to ask it about the file, all
+    // before the window shows.
+    QIcon icon;
+    for (const int size : kWindowIconSizes) {
+        QImageReader reader(QStringLiteral(":/icons/torvane-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    window.setWindowIcon(icon);
 }
 
 void styleControl(QWidget& control, const ControlRow& row)

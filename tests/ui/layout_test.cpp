@@ -322,7 +322,8 @@ TEST_F(Layout, a_message_box_is_read_as_an_alert_with_its_text)
 
 TEST_F(Layout, the_window_wears_the_programs_icon)
 {
-    EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(32, 32)));
+    const QList<QSize> sizes = window->windowIcon().availableSizes();
+    for (const int size : {16, 24, 32, 48, 64, 128}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     const QImage icon(":/icons/torvane-32.png");
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_FALSE(icon.hasAlphaChannel());
