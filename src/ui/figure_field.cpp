@@ -13,4 +13,4 @@ void FigureField::focusInEvent(QFocusEvent* event)
     if (hasSelectedText() && selectedText().size() == length) setSelection(length, -length);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -13,4 +13,4 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
-} // namespace ui
+}  // namespace ui

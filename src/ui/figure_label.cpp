@@ -20,7 +20,7 @@ QString withoutTrailingZeros(QString digits)
     return digits;
 }
 
-} // namespace
+}  // namespace
 
 QString roundedToFit(const QString& figure, const QString& decimalPoint,
                      const std::function<bool(const QString&)>& fits)
@@ -75,4 +75,4 @@ void FigureLabel::paintEvent(QPaintEvent* event)
                           isEnabled(), shown, foregroundRole());
 }
 
-} // namespace ui
+}  // namespace ui

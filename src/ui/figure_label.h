@@ -27,4 +27,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace ui
+}  // namespace ui

@@ -38,12 +38,10 @@ QRect pixels(const ControlRow& row)
 QWidget* createControl(const ControlRow& row, QWidget* parent)
 {
     const QString caption = QString::fromUtf8(row.caption);
+    // The labels without a caption show the figures the procedures write.
     switch (row.kind) {
-    case ControlKind::TextField:
-        return new FigureField(parent);
-    // The labels without a caption show the results the procedures write.
-    case ControlKind::Label:
-        return caption.isEmpty() ? new FigureLabel(parent) : new QLabel(caption, parent);
+    case ControlKind::TextField: return new FigureField(parent);
+    case ControlKind::Label: return caption.isEmpty() ? new FigureLabel(parent) : new QLabel(caption, parent);
     case ControlKind::Button: return new QPushButton(caption, parent);
     case ControlKind::OptionButton: return new QRadioButton(caption, parent);
     case ControlKind::CheckBox: return new QCheckBox(caption, parent);
@@ -72,7 +70,7 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     : QWidget(parent), form_(*this, numberLocale(locale))
 {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
-    setLocale(locale); // the result labels round figures with its decimal point
+    setLocale(locale);  // the result labels round figures with its decimal point
     styleWindow(*this);
     buildControls();
     bindEvents();

@@ -64,7 +64,7 @@ private:
     std::map<QObject*, Procedure> leaveProcedures_;
     QCheckBox* usetopland_ = nullptr;
     bool messageOpen_ = false;
-    int boxesShown_ = 0; // tells whether leaving a field opened a box
+    int boxesShown_ = 0;  // tells whether leaving a field opened a box
     // A button whose click moved the focus to it from a field whose leave
     // procedure opened a box: that click was spent on the box.
     const QObject* spentPress_ = nullptr;

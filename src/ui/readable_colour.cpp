@@ -21,7 +21,7 @@ double luminance(const QColor& colour)
            0.0722 * channelLuminance(rgb.blueF());
 }
 
-} // namespace
+}  // namespace
 
 double contrastRatio(const QColor& one, const QColor& other)
 {
@@ -40,4 +40,4 @@ QColor readableOn(const QColor& designed, const QColor& background, const QColor
     return lightened;
 }
 
-} // namespace ui
+}  // namespace ui

@@ -17,4 +17,4 @@ double contrastRatio(const QColor& one, const QColor& other);
 // white comes.
 QColor readableOn(const QColor& designed, const QColor& background, const QColor& paletteText);
 
-} // namespace ui
+}  // namespace ui

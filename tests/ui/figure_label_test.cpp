@@ -14,7 +14,7 @@ TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
 {
     struct Case {
         const char* figure;
-        int characters; // room, in characters
+        int characters;  // room, in characters
         const char* shown;
     };
     const Case cases[] = {
@@ -24,7 +24,7 @@ TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
         {"2.1865485192E-09", 9, "2.187E-09"},
         {"-27953963.1083", 9, "-27953963"},
         {"-27953963.1083", 8, "-2.8E+07"},
-        {"-27953963", 8, "-2,8E+07"}, // no separator of its own: the locale's
+        {"-27953963", 8, "-2,8E+07"},  // no separator of its own: the locale's
         {"9.99996", 4, "10"},
         {"1.10004", 5, "1.1"},
         {"Cu In", 2, "Cu In"},
@@ -70,5 +70,5 @@ TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_
     EXPECT_NEAR(ratio.toDouble() / caption("vorsil").toDouble(), 1.0, 0.01) << ratio.toStdString();
 }
 
-} // namespace
-} // namespace ui::testing
+}  // namespace
+}  // namespace ui::testing

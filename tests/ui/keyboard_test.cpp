@@ -84,5 +84,5 @@ TEST_F(Keyboard, a_box_on_the_way_to_calculate_takes_the_click_and_releases_the_
     EXPECT_EQ(focused(), "gasketbore");
 }
 
-} // namespace
-} // namespace ui::testing
+}  // namespace
+}  // namespace ui::testing

@@ -239,7 +239,7 @@ TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
         for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             dark.setColor(role, QColor(238, 238, 238));
         QApplication::setPalette(dark);
-        QCoreApplication::processEvents(); // Qt passes the change on to the widgets in posted events
+        QCoreApplication::processEvents();  // Qt passes the change on to the widgets in posted events
         for (const auto& [name, designed] : coloured) {
             SCOPED_TRACE(std::string(name));
             QWidget* shown = control(std::string(name).c_str());
