@@ -25,8 +25,9 @@ double luminance(const QColor& colour)
 
 double contrastRatio(const QColor& one, const QColor& other)
 {
-    const auto [darker, lighter] = std::minmax(luminance(one), luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 QColor readableOn(const QColor& designed, const QColor& background, const QColor& paletteText)
