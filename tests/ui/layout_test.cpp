@@ -220,42 +220,31 @@ TEST_F(Layout, text_colours_are_the_tables_and_backgrounds_the_platforms)
     }
 }
 
-// On a dark desktop the same hues, light enough to read; back to the
-// designed colours when the desktop turns light again.
+// On a dark desktop (Adwaita's dark grey, then a lighter one that leaves less
+// room) the same hues, light enough to read; the designed ones again on the
+// light palette.
 TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
 {
-    ASSERT_NEAR(contrastRatio(Qt::white, Qt::black), 21.0, 0.01);
     ASSERT_NEAR(contrastRatio(kBlue, Qt::white), 8.59, 0.01);
-    workFirstExample();
     const QPalette light = QApplication::palette();
     const std::map<std::string_view, QColor> coloured = {
         {"Label14", kBlue}, {"vorsil", kBlue}, {"gasketvol", kDarkRed}, {"Label17", kLightRed}};
-    // Adwaita's dark window and field, and a lighter grey that leaves less room.
-    for (const auto& [windowColour, baseColour] :
-         {std::pair{QColor(53, 53, 53), QColor(45, 45, 45)}, {QColor(80, 80, 80), QColor(64, 64, 64)}}) {
-        QPalette dark(light);
-        dark.setColor(QPalette::Window, windowColour);
-        dark.setColor(QPalette::Base, baseColour);
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            dark.setColor(role, QColor(238, 238, 238));
-        QApplication::setPalette(dark);
-        QCoreApplication::processEvents();  // Qt passes the change on to the widgets in posted events
+    for (const int grey : {53, 80, 0}) {
+        QPalette palette = light;
+        for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, QColor(grey, grey, grey));
+        for (const auto role : {QPalette::WindowText, QPalette::Text}) palette.setColor(role, Qt::white);
+        QApplication::setPalette(grey ? palette : light);
+        QCoreApplication::processEvents();  // Qt hands the change on to the widgets in posted events
         for (const auto& [name, designed] : coloured) {
-            SCOPED_TRACE(std::string(name));
             QWidget* shown = control(std::string(name).c_str());
             const QColor text = shown->palette().color(shown->foregroundRole());
-            const QColor background = shown->palette().color(shown->backgroundRole());
-            EXPECT_EQ(background, dark.color(shown->backgroundRole()));
-            EXPECT_GE(contrastRatio(text, background), 4.5) << text.name().toStdString();
-            EXPECT_NEAR(text.hslHue(), designed.hslHue(), 2);
-            EXPECT_TRUE(drawsIn(*shown, text));
+            if (!grey) {
+                EXPECT_EQ(text, designed) << name;
+                continue;
+            }
+            EXPECT_GE(contrastRatio(text, shown->palette().color(shown->backgroundRole())), 4.5) << name << grey;
+            EXPECT_NEAR(text.hslHue(), designed.hslHue(), 2) << name;
         }
-    }
-    QApplication::setPalette(light);
-    QCoreApplication::processEvents();
-    for (const auto& [name, designed] : coloured) {
-        QWidget* shown = control(std::string(name).c_str());
-        EXPECT_EQ(shown->palette().color(shown->foregroundRole()), designed) << name;
     }
 }
 
