@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -115,6 +116,21 @@ void fitDialogFont(QWidget& control, const ControlRow& row)
     if (font != control.font()) control.setFont(font);
 }
 
+// Several sizes, so that a task switcher on a dense screen need not blow up
+// the small one. Each read as PNG and nothing else: left to guess, Qt would
+// load each image format plugin to ask it about the file.
+QIcon windowIcon()
+{
+    registerIcons();
+    QIcon icon;
+    for (const int size : kWindowIconSizes) {
+        QImageReader reader(QStringLiteral(":/icons/torvane-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 }  // namespace
 
 void styleWindow(QWidget& window)
@@ -123,18 +139,10 @@ void styleWindow(QWidget& window)
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
-    registerIcons();
-    // Several sizes, so that a task switcher on a dense screen need not blow
-    // up the small one. Each read as PNG and nothing else: left to guess, Qt
-    // would load each image format plugin to ask it about the file, all
-    // before the window shows.
-    QIcon icon;
-    for (const int size : kWindowIconSizes) {
-        QImageReader reader(QStringLiteral(":/icons/torvane-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    window.setWindowIcon(icon);
+    // Given once the window is up: the window system takes an icon at any
+    // time, and reading and converting its sizes first kept the window from
+    // showing by a few milliseconds.
+    QTimer::singleShot(0, &window, [&window] { window.setWindowIcon(windowIcon()); });
 }
 
 void styleControl(QWidget& control, const ControlRow& row)
