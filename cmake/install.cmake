@@ -5,16 +5,22 @@
 
 include(GNUInstallDirs)
 
-set(TORVANE_APP_ID org.torvane.Torvane)
+set(TORVANE_APP_ID org.torvane.torvane)
+set(TORVANE_ICON_SIZES 16 22 24 32 48 64 128 256)
 
-install(FILES ${PROJECT_SOURCE_DIR}/data/torvane.desktop
+# The desktop entry is named after the AppStream id, which is how software
+# centres and Wayland compositors find it.
+install(FILES ${PROJECT_SOURCE_DIR}/data/${TORVANE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${TORVANE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-# The theme looks icons up by the desktop entry's Icon= name, torvane.
-install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/torvane-32.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
-        RENAME torvane.png)
+# The theme looks icons up by the desktop entry's Icon= name, torvane, in the
+# sizes desktops ask for.
+foreach(size IN LISTS TORVANE_ICON_SIZES)
+    install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/torvane-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME torvane.png)
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/torvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
@@ -38,5 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # read at run time, so no library link names it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# Without it Qt runs on a Wayland desktop through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

@@ -1,17 +1,30 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, when any is
-# missing. Run as root, or as a user who may sudo.
+# Installs the Debian packages that are missing. Run as root, or as a user
+# who may sudo.
+#
+#   bash scripts/setup.sh           what building and running the calculator need
+#   bash scripts/setup.sh --tests   that, and what the test suite needs besides
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
+    qt6-wayland  # so that a Wayland desktop runs it natively, not through XWayland
     fonts-liberation fonts-dejavu-core
+)
+# The unit and window tests, the fuzzing build, the print tests' PDF printer
+# and the checks of the desktop entry, AppStream data and Debian package.
+test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     desktop-file-utils appstream dpkg-dev file
 )
+case "${1:-}" in
+    --tests) packages+=("${test_packages[@]}") ;;
+    "") ;;
+    *) echo "usage: bash scripts/setup.sh [--tests]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -8,6 +8,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Wayland knows the window by this id; its desktop entry gives the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.torvane.torvane"));
     ui::Form1Window window(QLocale::system());
     window.show();
     window.activateWindow();

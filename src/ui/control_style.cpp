@@ -1,11 +1,14 @@
 #include "ui/control_style.h"
 
+#include "ui/readable_colour.h"
+
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -19,6 +22,10 @@ static void registerIcons()
 namespace ui {
 
 namespace {
+
+// The hicolor theme has more, up to 256 and scalable; a window icon is never
+// shown larger than this, and each size is sent to the window system.
+constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64, 128};
 
 // Below this a caption would be unreadable; better clipped than illegible.
 constexpr double kSmallestDialogPoints = 6.0;
@@ -109,6 +116,21 @@ void fitDialogFont(QWidget& control, const ControlRow& row)
     if (font != control.font()) control.setFont(font);
 }
 
+// Several sizes, so that a task switcher on a dense screen need not blow up
+// the small one. Each read as PNG and nothing else: left to guess, Qt would
+// load each image format plugin to ask it about the file.
+QIcon windowIcon()
+{
+    registerIcons();
+    QIcon icon;
+    for (const int size : kWindowIconSizes) {
+        QImageReader reader(QStringLiteral(":/icons/torvane-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 }  // namespace
 
 void styleWindow(QWidget& window)
@@ -117,12 +139,10 @@ void styleWindow(QWidget& window)
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
-    registerIcons();
-    // Read as PNG and nothing else: left to guess, Qt would load each image
-    // format plugin to ask it about the file, all before the window shows.
-    QImageReader reader(QStringLiteral(":/icons/torvane-32.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    window.setWindowIcon(QIcon(QPixmap::fromImage(reader.read())));
+    // Given once the window is up: the window system takes an icon at any
+    // time, and reading and converting its sizes first kept the window from
+    // showing by a few milliseconds.
+    QTimer::singleShot(0, &window, [&window] { window.setWindowIcon(windowIcon()); });
 }
 
 void styleControl(QWidget& control, const ControlRow& row)
@@ -132,14 +152,26 @@ void styleControl(QWidget& control, const ControlRow& row)
     else
         fitDialogFont(control, row);
 
-    if (row.textColour) {
-        // Only the role this kind of control draws its text with; the
-        // background stays the platform's.
-        QPalette palette = control.palette();
-        palette.setColor(control.foregroundRole(), toQColor(*row.textColour));
-        control.setPalette(palette);
-    }
     if (!row.description.empty()) control.setAccessibleDescription(QString::fromUtf8(row.description));
+}
+
+void colourControls(const QWidget& window)
+{
+    const QPalette& platform = window.palette();
+    for (const ControlRow& row : kControls) {
+        if (!row.textColour) continue;
+        auto* control = window.findChild<QWidget*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
+        // Only the role this kind of control draws its text with; the
+        // background stays the platform's, and the colour is measured
+        // against it: the window's for a label, the field's own base.
+        const QColor colour = readableOn(toQColor(*row.textColour), platform.color(control->backgroundRole()),
+                                         platform.color(control->foregroundRole()));
+        // A palette with this one role set, so that every other role goes on
+        // following the window's.
+        QPalette palette;
+        palette.setColor(control->foregroundRole(), colour);
+        control->setPalette(palette);
+    }
 }
 
 void linkLabelsToFields(const QWidget& window)

@@ -13,9 +13,13 @@ namespace ui {
 // maximise it, since nothing would move into the extra room.
 void styleWindow(QWidget& window);
 
-// Font, colour, wrapping and accessible description of one control, once it
+// Font, wrapping and accessible description of one control, once it
 // has its place and size: the font is chosen to fit the box.
 void styleControl(QWidget& control, const ControlRow& row);
+
+// The table's text colours, kept readable on the window's palette; again
+// whenever that palette changes.
+void colourControls(const QWidget& window);
 
 // Once every control exists: each label becomes the buddy of the field it
 // names, so a screen reader calls the field by the label's caption.

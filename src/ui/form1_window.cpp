@@ -3,11 +3,14 @@
 #include "numeric/runtime_error.h"
 #include "ui/control_style.h"
 #include "ui/control_table.h"
+#include "ui/figure_field.h"
+#include "ui/figure_label.h"
 #include "ui/window_printer.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -35,9 +38,10 @@ QRect pixels(const ControlRow& row)
 QWidget* createControl(const ControlRow& row, QWidget* parent)
 {
     const QString caption = QString::fromUtf8(row.caption);
+    // The labels without a caption show the figures the procedures write.
     switch (row.kind) {
-    case ControlKind::TextField: return new QLineEdit(parent);
-    case ControlKind::Label: return new QLabel(caption, parent);
+    case ControlKind::TextField: return new FigureField(parent);
+    case ControlKind::Label: return caption.isEmpty() ? new FigureLabel(parent) : new QLabel(caption, parent);
     case ControlKind::Button: return new QPushButton(caption, parent);
     case ControlKind::OptionButton: return new QRadioButton(caption, parent);
     case ControlKind::CheckBox: return new QCheckBox(caption, parent);
@@ -66,6 +70,7 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     : QWidget(parent), form_(*this, numberLocale(locale))
 {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setLocale(locale);  // the result labels round figures with its decimal point
     styleWindow(*this);
     buildControls();
     bindEvents();
@@ -85,6 +90,7 @@ void Form1Window::buildControls()
     // The option group is one stop, after print.
     focusStops_.push_back(option(form::Option::inches));
     linkLabelsToFields(*this);
+    colourControls(*this);
 
     control("Label10")->setToolTip(QString::fromUtf8(kDeadAreaToolTip));
     usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
@@ -117,18 +123,69 @@ void Form1Window::bindEvents()
         {field(form::Field::gasketvol), &form::Form1::gasketvolLostFocus},
     };
     for (const auto& [watched, procedure] : leaveProcedures_) watched->installEventFilter(this);
+    for (QWidget* stop : focusStops_)
+        if (qobject_cast<QAbstractButton*>(stop)) stop->installEventFilter(this);
+    option(form::Option::mm)->installEventFilter(this);
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut && leaveProcedures_.contains(watched)) {
         // Qt has already moved its focus widget when the field hears of it.
-        const QWidget* next = QApplication::focusWidget();
-        const bool toThisWindow = next && next != watched && next->window() == this;
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (toThisWindow && movedByUserOrProcedure(reason)) run(leaveProcedures_.at(watched));
+        leave(watched, QApplication::focusWidget(), static_cast<QFocusEvent*>(event)->reason());
+    } else if (event->type() == QEvent::MouseButtonPress && watched == spentPress_) {
+        // The user answered a box since pressing; a button kept down by this
+        // press would stay drawn sunken, waiting for a release that went to
+        // the box.
+        spentPress_ = nullptr;
+        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form1Window::leave(QObject* field, const QWidget* next, Qt::FocusReason reason)
+{
+    const bool toThisWindow = next && next != field && next->window() == this;
+    if (!toThisWindow || !movedByUserOrProcedure(reason)) return;
+    const int boxesBefore = boxesShown_;
+    run(leaveProcedures_.at(field));
+    // Qt hands the press that moved the focus to the button only once the
+    // box is closed.
+    const bool boxOpened = boxesShown_ != boxesBefore;
+    spentPress_ =
+        boxOpened && reason == Qt::MouseFocusReason && qobject_cast<const QAbstractButton*>(next) ? next : nullptr;
+}
+
+// Return and keypad Enter do what every desktop program does with them: on a
+// button they press it, in a field they calculate.
+void Form1Window::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
+    QWidget* focus = focusWidget();
+    if (auto* button = qobject_cast<QPushButton*>(focus); enter && button)
+        button->click();
+    else if (enter && qobject_cast<QLineEdit*>(focus))
+        calculateFromField();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// As a click on Calculate would: the field is left first, so that its
+// procedure runs, and a box that this opens takes the click.
+void Form1Window::calculateFromField()
+{
+    auto* calc = static_cast<QPushButton*>(control("calc"));
+    const int boxesBefore = boxesShown_;
+    calc->setFocus(Qt::OtherFocusReason);
+    if (boxesShown_ == boxesBefore) calc->click();
+}
+
+// The desktop's palette may change while the calculator runs, from light to
+// dark or back.
+void Form1Window::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) colourControls(*this);
+    QWidget::changeEvent(event);
 }
 
 // Tab and Shift+Tab follow the table's order and stop once on the option
@@ -194,6 +251,7 @@ void Form1Window::showMessage(const std::string& text)
 void Form1Window::execModal(QMessageBox& box)
 {
     const bool wasOpen = std::exchange(messageOpen_, true);
+    ++boxesShown_;
     box.exec();
     messageOpen_ = wasOpen;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QLocale;
@@ -30,6 +31,8 @@ public:
 protected:
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     using Procedure = void (form::Form1::*)();
@@ -50,6 +53,8 @@ private:
     void bindEvents();
     void run(Procedure procedure);
     void report(const numeric::RuntimeError& error);
+    void leave(QObject* field, const QWidget* next, Qt::FocusReason reason);
+    void calculateFromField();
     void execModal(QMessageBox& box);
 
     QLineEdit* field(form::Field field) const;
@@ -61,6 +66,10 @@ private:
     std::map<QObject*, Procedure> leaveProcedures_;
     QCheckBox* usetopland_ = nullptr;
     bool messageOpen_ = false;
+    int boxesShown_ = 0;  // tells whether leaving a field opened a box
+    // A button whose click moved the focus to it from a field whose leave
+    // procedure opened a box: that click was spent on the box.
+    const QObject* spentPress_ = nullptr;
 };
 
 }  // namespace ui

@@ -43,9 +43,11 @@ for needed in fonts-liberation libqt6widgets6; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "FAIL: the package does not depend on $needed"; exit 1; }
 done
 
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || { echo "FAIL: the package does not recommend qt6-wayland"; exit 1; }
+
 (cd "$work" && apt_get install --reinstall --no-install-recommends "./$(basename "$deb")" >/dev/null)
 [ "$(command -v torvane)" = /usr/bin/torvane ] || { echo "FAIL: no torvane on the PATH after installing"; exit 1; }
-dpkg -L torvane | grep -qx /usr/share/applications/torvane.desktop ||
+dpkg -L torvane | grep -qx /usr/share/applications/org.torvane.torvane.desktop ||
     { echo "FAIL: the package has no desktop entry"; exit 1; }
 
 status=0

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build tree into a scratch directory as `cmake --install` would
 # under /usr, and checks that a desktop finds everything: the AppStream data
-# validates together with the desktop entry it launches, the entry starts an
-# installed program and names an icon the hicolor theme has in both sizes,
-# and the release the software centre shows is this version.
+# validates, pedantic, together with the desktop entry it launches, which is
+# named after its id; the entry starts an installed program and names an icon
+# the hicolor theme has in every size, and the release the software centre
+# shows is this version.
 #
 #   installed_layout_test.sh BUILD_DIR VERSION
 set -euo pipefail
@@ -17,9 +18,12 @@ share=$root/usr/share
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
+validation=$(appstreamcli validate-tree --pedantic --no-net "$root") || fail "appstreamcli validate-tree"
+! grep -E '[EWIP]: ' <<<"$validation" || fail "appstreamcli validate-tree --pedantic has remarks"
 
-entry=$share/applications/torvane.desktop
+metainfo=$(ls "$share"/metainfo/*.metainfo.xml)
+app_id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")
+entry=$share/applications/$app_id.desktop
 desktop-file-validate "$entry" || fail "desktop-file-validate"
 key() { sed -n "s/^$1=//p" "$entry"; }
 
@@ -27,20 +31,17 @@ program=$(key Exec | cut -d' ' -f1)
 [ -x "$root/usr/bin/$program" ] || fail "Exec=$program is not an installed program"
 
 icon=$(key Icon)
-png=$share/icons/hicolor/32x32/apps/$icon.png
-svg=$share/icons/hicolor/scalable/apps/$icon.svg
-if [ -f "$png" ]; then
+for size in 16 22 24 32 48 64 128 256; do
     # Width and height are the big-endian words at bytes 16 and 20 of a PNG.
-    size=$(od -An -tu1 -j16 -N8 "$png" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }')
-    [ "$size" = 32x32 ] || fail "$icon.png is $size, not 32x32"
-else
-    fail "no 32x32 icon $icon.png"
-fi
+    png=$share/icons/hicolor/${size}x${size}/apps/$icon.png
+    drawn=$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }')
+    [ "$drawn" = "${size}x${size}" ] || fail "no ${size}x${size} icon $icon.png"
+done
+svg=$share/icons/hicolor/scalable/apps/$icon.svg
 grep -q '<svg' "$svg" 2>/dev/null || fail "no scalable icon $icon.svg"
 
-metainfo=$(ls "$share"/metainfo/*.metainfo.xml)
-grep -q "<launchable type=\"desktop-id\">torvane.desktop</launchable>" "$metainfo" ||
-    fail "the AppStream data does not launch torvane.desktop"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "the AppStream data does not launch $app_id.desktop"
 newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -1)
 [ "$newest" = "$version" ] || fail "the newest release in the AppStream data is '$newest', the project is $version"
 

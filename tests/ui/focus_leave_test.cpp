@@ -30,6 +30,9 @@ TEST_F(LeavingFields, tabbing_through_fills_in_capacity_then_gasket_volume)
     typeAndTab("0.04");
     EXPECT_EQ(text("gasketvol"), "8.6524042048344");
     EXPECT_EQ(focused(), "gasketvol");
+    auto* gasketvol = control<QLineEdit>("gasketvol");
+    EXPECT_EQ(gasketvol->selectedText(), "8.6524042048344") << "whole, for overtyping";
+    EXPECT_EQ(gasketvol->cursorPosition(), 0) << "the view starts at the first digit";
     pressTab();
     EXPECT_EQ(focused(), "usetopland");
     EXPECT_TRUE(takeBoxes().empty());

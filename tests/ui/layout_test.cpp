@@ -3,6 +3,7 @@
 // colours, and what a screen reader says. Also run at QT_SCALE_FACTOR=2.
 
 #include "ui/control_table.h"
+#include "ui/readable_colour.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -219,6 +220,34 @@ TEST_F(Layout, text_colours_are_the_tables_and_backgrounds_the_platforms)
     }
 }
 
+// On a dark desktop (Adwaita's dark grey, then a lighter one that leaves less
+// room) the same hues, light enough to read; the designed ones again on the
+// light palette.
+TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
+{
+    ASSERT_NEAR(contrastRatio(kBlue, Qt::white), 8.59, 0.01);
+    const QPalette light = QApplication::palette();
+    const std::map<std::string_view, QColor> coloured = {
+        {"Label14", kBlue}, {"vorsil", kBlue}, {"gasketvol", kDarkRed}, {"Label17", kLightRed}};
+    for (const int grey : {53, 80, 0}) {
+        QPalette palette = light;
+        for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, QColor(grey, grey, grey));
+        for (const auto role : {QPalette::WindowText, QPalette::Text}) palette.setColor(role, Qt::white);
+        QApplication::setPalette(grey ? palette : light);
+        QCoreApplication::processEvents();  // Qt hands the change on to the widgets in posted events
+        for (const auto& [name, designed] : coloured) {
+            QWidget* shown = control(std::string(name).c_str());
+            const QColor text = shown->palette().color(shown->foregroundRole());
+            if (!grey) {
+                EXPECT_EQ(text, designed) << name;
+                continue;
+            }
+            EXPECT_GE(contrastRatio(text, shown->palette().color(shown->backgroundRole())), 4.5) << name << grey;
+            EXPECT_NEAR(text.hslHue(), designed.hslHue(), 2) << name;
+        }
+    }
+}
+
 TEST_F(Layout, a_screen_reader_calls_each_field_by_its_label)
 {
     const std::pair<const char*, const char*> names[] = {
@@ -282,7 +311,8 @@ TEST_F(Layout, a_message_box_is_read_as_an_alert_with_its_text)
 
 TEST_F(Layout, the_window_wears_the_programs_icon)
 {
-    EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(32, 32)));
+    const QList<QSize> sizes = window->windowIcon().availableSizes();
+    for (const int size : {16, 24, 32, 48, 64, 128}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     const QImage icon(":/icons/torvane-32.png");
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_FALSE(icon.hasAlphaChannel());

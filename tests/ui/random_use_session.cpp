@@ -202,7 +202,9 @@ void Session::perform(const Action& action)
         if (qobject_cast<QAbstractButton*>(keyTarget) && keyTarget->objectName() != "print")
             QTest::keyClick(keyTarget, Qt::Key_Space);
         return;
-    case Act::Return: QTest::keyClick(keyTarget, Qt::Key_Return); return;
+    case Act::Return:
+        if (keyTarget->objectName() != "print") QTest::keyClick(keyTarget, Qt::Key_Return);
+        return;
     case Act::OtherWindow: {
         QWidget other;
         other.setWindowTitle(QStringLiteral("Another program"));
@@ -364,7 +366,8 @@ void Session::checkBoxes(int number, const QStringList& seen, const std::vector<
     if (next < seen.size()) report(number, "boxes", "unexpected box " + shown(seen[next]));
 }
 
-// The focus is where the user put it, or where the gasket reminder sent it.
+// The focus is where the user put it, or where the gasket reminder sent it;
+// Return in a field puts it on Calculate, as a click there would.
 void Session::checkFocus(int number, const Action* action, const QString& focusBefore)
 {
     const std::optional<Field> moved = reference_->takeFocusMove();
@@ -374,6 +377,8 @@ void Session::checkFocus(int number, const Action* action, const QString& focusB
     QString wanted;
     if (moved) {
         wanted = name(*moved);
+    } else if (action->act == Act::Return && fields_.count(control(focusBefore))) {
+        wanted = QStringLiteral("calc");
     } else if (action->act != Act::Tab && action->act != Act::Backtab) {
         const QWidget* target = action->target.isEmpty() ? nullptr : control(action->target);
         wanted = target && (target->focusPolicy() & Qt::ClickFocus) ? action->target : focusBefore;

@@ -88,6 +88,12 @@ void WindowTest::pressTab(bool backwards)
                     backwards ? Qt::ShiftModifier : Qt::NoModifier);
 }
 
+void WindowTest::pressReturn(bool keypadEnter)
+{
+    QTest::keyClick(QApplication::focusWidget(), keypadEnter ? Qt::Key_Enter : Qt::Key_Return,
+                    keypadEnter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
 std::vector<SeenBox> WindowTest::takeBoxes()
 {
     return std::exchange(boxes_, {});

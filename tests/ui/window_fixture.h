@@ -53,6 +53,7 @@ protected:
     void typeFirstExample();
     void click(const char* name);
     void pressTab(bool backwards = false);
+    void pressReturn(bool keypadEnter = false);
     // The boxes seen since the last call.
     std::vector<SeenBox> takeBoxes();
     // Runs action once, while the next message box is still open.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace ui::testing {
@@ -43,6 +44,58 @@ TEST_F(Calculator, typing_the_figures_and_clicking_calculate_shows_the_ratio)
     EXPECT_EQ(caption("vorsil"), "9.9417");
     EXPECT_EQ(focused(), "calc");
     EXPECT_EQ(caption("Label17"), "355.115158454753");  // left bore and stroke on the way
+}
+
+TEST_F(Calculator, return_and_keypad_enter_press_the_focused_button)
+{
+    for (const char* name : {"calc", "clear", "print"}) {
+        auto* button = control<QPushButton>(name);
+        QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);  // whether pressed; no page printed
+        const QSignalSpy clicks(button, &QPushButton::clicked);
+        button->setFocus();
+        pressReturn();
+        pressReturn(true);
+        EXPECT_EQ(clicks.count(), 2) << name;
+    }
+}
+
+TEST_F(Calculator, return_or_enter_in_a_field_calculates_as_a_click_from_it_would)
+{
+    typeEntries({{"cyls", "8"}, {"bore", "4"}, {"stroke", "3"}, {"chamb", "60"}, {"dome", "0"}, {"deck", "0"},
+                 {"gasketvol", "100"}, {"gasketbore", "4.1"}, {"compthick", "0.04"}});
+    pressReturn(true);
+    EXPECT_EQ(text("gasketvol"), "8.6524042048344") << "compthick is left first";
+    EXPECT_EQ(caption("vorsil"), "9.9969");
+    EXPECT_EQ(focused(), "calc");
+
+    typeInto("deck", "0.015");
+    pressReturn();
+    const QString byReturn = caption("vorsil");
+    click("calc");
+    EXPECT_NE(byReturn, "9.9969");
+    EXPECT_EQ(byReturn, caption("vorsil"));
+
+    typeInto("dome", "");
+    pressReturn();
+    const auto boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "All values must be entered");
+}
+
+// The gasket reminder on leaving gasketvol stands between the user and
+// Calculate: the ratio waits, and the button is not left drawn pressed.
+TEST_F(Calculator, a_box_on_the_way_to_calculate_takes_the_click_or_the_return)
+{
+    typeFirstExample();
+    for (const bool byReturn : {false, true}) {
+        typeInto("gasketvol", "");
+        byReturn ? pressReturn() : click("calc");
+        EXPECT_EQ(takeBoxes().size(), 1u) << "only the reminder";
+        activate();
+        EXPECT_FALSE(control<QPushButton>("calc")->isDown());
+        EXPECT_EQ(caption("vorsil"), "");
+        EXPECT_EQ(focused(), "gasketbore");
+    }
 }
 
 TEST_F(Calculator, tab_visits_the_controls_in_order_and_comes_back)

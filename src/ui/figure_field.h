@@ -1,0 +1,16 @@
+#pragma once
+// A text field for a figure, which reads from its first digit.
+
+#include <QLineEdit>
+
+namespace ui {
+
+class FigureField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+}  // namespace ui

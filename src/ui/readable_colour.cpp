@@ -1,0 +1,44 @@
+#include "ui/readable_colour.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr double kReadableContrast = 4.5;
+
+double channelLuminance(float channel)
+{
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor& colour)
+{
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channelLuminance(rgb.redF()) + 0.7152 * channelLuminance(rgb.greenF()) +
+           0.0722 * channelLuminance(rgb.blueF());
+}
+
+}  // namespace
+
+double contrastRatio(const QColor& one, const QColor& other)
+{
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor readableOn(const QColor& designed, const QColor& background, const QColor& paletteText)
+{
+    if (luminance(paletteText) <= luminance(background)) return designed;
+    const QColor hsl = designed.toHsl();
+    QColor lightened = designed;
+    for (int lightness = hsl.lightness(); lightness <= 255 && contrastRatio(lightened, background) < kReadableContrast;
+         ++lightness)
+        lightened = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
+    return lightened;
+}
+
+}  // namespace ui

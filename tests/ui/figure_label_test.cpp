@@ -1,0 +1,44 @@
+#include "ui/figure_label.h"
+
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QFontMetricsF>
+
+namespace ui::testing {
+namespace {
+
+TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
+{
+    const std::tuple<const char*, int, const char*> cases[] = {
+        // figure, room in characters, shown
+        {"355.115158454753", 16, "355.115158454753"}, {"355.115158454753", 8, "355.1152"},
+        {"8,6524042048344", 5, "8,652"}, {"2.1865485192E-09", 9, "2.187E-09"}, {"-27953963.1083", 9, "-27953963"},
+        {"-27953963", 8, "-2,8E+07"},  // no separator of its own: the locale's
+        {"9.99996", 4, "10"}, {"Cu In", 2, "Cu In"},
+    };
+    for (const auto& [figure, room, shown] : cases)
+        EXPECT_EQ(roundedToFit(figure, ",", [room](const QString& text) { return text.size() <= room; }), shown)
+            << figure << " in " << room;
+}
+
+using ResultLabels = WindowTest;
+
+TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_cut)
+{
+    typeFirstExample();
+    typeEntries({{"chamb", "0"}, {"dome", "0"}, {"deck", "0"}, {"gasketvol", "0.0000001"}});
+    click("calc");
+    for (const auto& [name, mark] : {std::pair{"Label17", "355.11"}, {"vorsil", "E+"}}) {
+        auto* label = control<FigureLabel>(name);
+        const QString painted = label->shownText();
+        EXPECT_TRUE(painted.contains(mark)) << painted.toStdString() << " for " << label->text().toStdString();
+        EXPECT_NEAR(painted.toDouble() / label->text().toDouble(), 1.0, 0.01) << painted.toStdString();
+        EXPECT_LE(QFontMetricsF(label->font(), label).horizontalAdvance(painted), label->contentsRect().width());
+        EXPECT_EQ(label->toolTip(), label->text());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
+    }
+}
+
+}  // namespace
+}  // namespace ui::testing
