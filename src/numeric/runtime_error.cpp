@@ -27,6 +27,10 @@ std::string_view describe(ErrorKind kind)
         return "Division by zero";
     case ErrorKind::PrinterError:
         return "Printer error";
+    case ErrorKind::OutOfMemory:
+        return "Out of memory";
+    case ErrorKind::Unexpected:
+        return "Unexpected error";
     }
     return "Unknown error";  // only reachable with a value cast from outside the enum
 }

@@ -8,7 +8,7 @@
 
 namespace numeric {
 
-enum class ErrorKind { TypeMismatch, Overflow, DivisionByZero, PrinterError };
+enum class ErrorKind { TypeMismatch, Overflow, DivisionByZero, PrinterError, OutOfMemory, Unexpected };
 
 // The words the user sees for a kind: "Type mismatch", "Overflow", ...
 std::string_view describe(ErrorKind kind);

@@ -19,6 +19,8 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <exception>
+#include <new>
 #include <utility>
 
 namespace ui {
@@ -225,6 +227,12 @@ void Form1Window::run(Procedure procedure)
                 blamed->selectAll();
             }
         }
+    } catch (const std::bad_alloc&) {
+        // Out of memory is a failed step like any other: the entries stay.
+        report(numeric::RuntimeError(numeric::ErrorKind::OutOfMemory,
+                                     "There is not enough memory to finish. Every entry is as you left it."));
+    } catch (const std::exception& error) {
+        report(numeric::RuntimeError(numeric::ErrorKind::Unexpected, error.what()));
     }
 }
 
