@@ -1,11 +1,12 @@
 #include "numeric/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace numeric {
 
-std::string numberText(double value, const NumberLocale& locale)
+std::string numberText(double value, const NumberLocale& locale, int significantDigits)
 {
     if (value == 0.0) return "0";  // negative zero too
     if (!std::isfinite(value)) {
@@ -19,7 +20,9 @@ std::string numberText(double value, const NumberLocale& locale)
     // at least two exponent digits. Unlike printf, to_chars ignores the
     // process locale, so the separator is put in here.
     char buffer[32];
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    // More than 15 digits would show noise; the buffer holds that many.
+    const int digits = std::clamp(significantDigits, 1, 15);
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
     std::string text;
     for (const char* c = buffer; c != end; ++c) {
         if (*c == '.')

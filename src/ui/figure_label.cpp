@@ -1,23 +1,39 @@
 #include "ui/figure_label.h"
 
+#include "numeric/conversions.h"
+#include "numeric/number_text.h"
+#include "numeric/runtime_error.h"
+
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStyle>
+
+#include <optional>
+#include <utility>
 
 namespace ui {
 
 namespace {
 
-// Trailing zeros after rounding would claim digits that were dropped.
-QString withoutTrailingZeros(QString digits)
+// The figure read back, under its own decimal separator: whatever first
+// stands where a digit, sign or exponent could not, or decimalPoint in a
+// figure that has none. Nothing when the text is no figure ("Cu In").
+std::optional<std::pair<double, numeric::NumberLocale>> figureValue(const QString& figure,
+                                                                    const QString& decimalPoint)
 {
-    if (!digits.contains('.')) return digits;
-    while (digits.endsWith('0'))
-        digits.chop(1);
-    if (digits.endsWith('.')) digits.chop(1);
-    return digits;
+    QString separator = decimalPoint;
+    for (const QChar c : figure)
+        if (!c.isDigit() && c != '-' && c != '+' && c != 'E') {
+            separator = c;
+            break;
+        }
+    const numeric::NumberLocale locale{separator.toStdString(), {}};
+    try {
+        return std::pair{numeric::parseStrict(figure.toStdString(), locale), locale};
+    } catch (const numeric::RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -26,30 +42,11 @@ QString roundedToFit(const QString& figure, const QString& decimalPoint,
                      const std::function<bool(const QString&)>& fits)
 {
     if (fits(figure)) return figure;
-    static const QRegularExpression shape(QStringLiteral(R"(^-?(\d+)(?:([^\dE+-])(\d+))?(?:E([+-]\d+))?$)"));
-    const QRegularExpressionMatch match = shape.match(figure);
-    if (!match.hasMatch()) return figure;
-    const QString separator = match.hasCaptured(2) ? match.captured(2) : decimalPoint;
-    const auto decimals = static_cast<int>(match.capturedLength(3));
-    const bool exponentForm = match.hasCaptured(4);
-    bool read = false;
-    const double value = QString(figure).replace(separator, QStringLiteral(".")).toDouble(&read);
+    const auto read = figureValue(figure, decimalPoint);
     if (!read) return figure;
-
-    const auto local = [&](const QString& digits) { return QString(digits).replace('.', separator); };
-    if (!exponentForm) {
-        for (int places = decimals - 1; places >= 0; --places) {
-            const QString candidate = local(withoutTrailingZeros(QString::number(value, 'f', places)));
-            if (fits(candidate)) return candidate;
-        }
-    }
-    // Whatever the whole part and decimals held is now spread over the mantissa.
-    const auto mantissaDigits = static_cast<int>(match.capturedLength(1)) + decimals - 1;
     QString candidate;
-    for (int places = mantissaDigits; places >= 0; --places) {
-        const QString mantissa = QString::number(value, 'E', places);
-        const auto e = mantissa.indexOf('E');
-        candidate = local(withoutTrailingZeros(mantissa.left(e)) + mantissa.mid(e));
+    for (int digits = 15; digits >= 1; --digits) {
+        candidate = QString::fromStdString(numeric::numberText(read->first, read->second, digits));
         if (fits(candidate)) break;
     }
     return candidate;
