@@ -5,7 +5,6 @@
 #include "ui/control_table.h"
 #include "ui/figure_field.h"
 #include "ui/figure_label.h"
-#include "ui/window_printer.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -262,11 +261,36 @@ void Form1Window::execModal(QMessageBox& box)
     ++boxesShown_;
     box.exec();
     messageOpen_ = wasOpen;
+    if (!messageOpen_ && !untoldNews_.empty())
+        QMetaObject::invokeMethod(this, [this] {
+            if (untoldNews_.empty()) return;
+            const PrintNews news = untoldNews_.front();
+            untoldNews_.pop_front();
+            tellPrintNews(news);
+        }, Qt::QueuedConnection);
 }
 
 void Form1Window::printImage()
 {
-    printWindowImage(*this);
+    printer_.print();
+}
+
+// News of a page comes whenever the server has it, maybe while the user is
+// answering another box: it waits its turn.
+void Form1Window::tellPrintNews(const PrintNews& news)
+{
+    if (messageOpen_) {
+        untoldNews_.push_back(news);
+        return;
+    }
+    const QString text = QString::fromStdString(news.text);
+    if (news.kind == PrintNews::Kind::Failed) {
+        report(numeric::RuntimeError(numeric::ErrorKind::PrinterError, news.text));
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, windowTitle(), QStringLiteral("Printer paused"), QMessageBox::Ok, this);
+    box.setInformativeText(text);
+    execModal(box);
 }
 
 std::string Form1Window::text(form::Field which) const

@@ -6,9 +6,11 @@
 
 #include "form/form1.h"
 #include "numeric/runtime_error.h"
+#include "ui/window_printer.h"
 
 #include <QWidget>
 
+#include <deque>
 #include <map>
 #include <vector>
 
@@ -56,6 +58,7 @@ private:
     void leave(QObject* field, const QWidget* next, Qt::FocusReason reason);
     void calculateFromField();
     void execModal(QMessageBox& box);
+    void tellPrintNews(const PrintNews& news);
 
     QLineEdit* field(form::Field field) const;
     QRadioButton* option(form::Option option) const;
@@ -70,6 +73,10 @@ private:
     // A button whose click moved the focus to it from a field whose leave
     // procedure opened a box: that click was spent on the box.
     const QObject* spentPress_ = nullptr;
+    // What the print server said while another box was open, to show next.
+    std::deque<PrintNews> untoldNews_;
+    // Last, so that its threads stop before the controls go.
+    WindowPrinter printer_{*this, [this](const PrintNews& news) { tellPrintNews(news); }};
 };
 
 }  // namespace ui

@@ -1,15 +1,51 @@
 #pragma once
-// Printing the window: one image of it, as displayed, on the default printer.
+// Printing the window without holding it up. The page is made at once, on
+// the window's thread, so it shows the window as it was when Print was
+// clicked; each page then has a thread of its own that talks to the print
+// server, and what comes of it is told back on the window's thread.
+
+#include "ui/cups_print_job.h"
+
+#include <QObject>
+
+#include <functional>
+#include <list>
+#include <thread>
 
 class QWidget;
 
 namespace ui {
 
-// Renders the window at print resolution, scales it to fit one page of the
-// system's default printer, looked up at each call, and prints it there with
-// no dialog. Raises a PrinterError saying why when there is no default printer
-// or the printer does not take the page; the window is left as it was either
-// way.
-void printWindowImage(QWidget& window);
+class WindowPrinter : public QObject {
+public:
+    using Listener = std::function<void(const PrintNews&)>;
 
-} // namespace ui
+    // onNews hears every Failed and Waiting, on the window's thread.
+    WindowPrinter(QWidget& window, Listener onNews);
+    // Stops following the pages already handed over, and waits for the
+    // threads: a moment, as no wait on the server outlasts a quarter second
+    // once asked to stop.
+    ~WindowPrinter() override;
+
+    // Makes the page and starts its print. Raises a PrinterError when the
+    // page could not be made; the server's answers come later, as news. The
+    // busy cursor shows while any page is on its way to the server.
+    void print();
+
+private:
+    struct Print {
+        int id;
+        std::jthread thread;
+    };
+
+    void post(std::function<void()> onWindowThread);
+    void settle();
+
+    QWidget& window_;
+    Listener onNews_;
+    std::list<Print> prints_;
+    int nextId_ = 0;
+    int onTheirWay_ = 0;
+};
+
+}  // namespace ui

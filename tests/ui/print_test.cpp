@@ -8,9 +8,9 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
-#include <QLibrary>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -19,9 +19,13 @@
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
+#include <functional>
 #include <cmath>
 #include <optional>
 #include <string>
+
+#include <signal.h>
 
 namespace ui::testing {
 namespace {
@@ -33,6 +37,8 @@ constexpr auto kSetUpHint = "Run `sudo bash scripts/test_printer.sh` first: it s
                             "default printer.";
 
 constexpr int kWaitForPdfMs = 90'000;
+// A print server that says nothing for this long is not answering.
+constexpr int kAnswerMs = 10'000;
 constexpr int kPageDpi = 150;
 
 // Printed text comes from the window drawn at four times its size, the grab
@@ -78,14 +84,14 @@ QStringList pdfsIn(const QString& directory)
 
 // Pages that other programs print meanwhile, other tests among them, must not
 // pass for this test's page, so this process sends its jobs under a user
-// name of its own (CUPS takes any name from a local client). Qt prints
-// through the CUPS library on this thread, which keeps the name.
+// name of its own (CUPS takes any name from a local client); the CUPS
+// library reads it from the environment on each printing thread.
 void sendJobsAs(const QByteArray& user)
 {
-    QLibrary cups(QStringLiteral("cups"), 2);
-    const auto setUser = reinterpret_cast<void (*)(const char*)>(cups.resolve("cupsSetUser"));
-    ASSERT_TRUE(setUser) << "the CUPS library is not there: " << cups.errorString().toStdString();
-    setUser(user.isEmpty() ? nullptr : user.constData());  // none: back to the real user
+    if (user.isEmpty())
+        qunsetenv("CUPS_USER");
+    else
+        qputenv("CUPS_USER", user);
 }
 
 // The ids of the user's jobs on the queue, every one or those not done yet.
@@ -104,15 +110,6 @@ QStringList jobsOf(const QString& user, bool pendingOnly)
     return ids;
 }
 
-// The queue refuses new jobs for as long as this lives.
-class RefusingQueue {
-public:
-    RefusingQueue() { run(QStringLiteral("cupsreject"), {QString::fromLatin1(kQueue)}); }
-    ~RefusingQueue() { run(QStringLiteral("cupsaccept"), {QString::fromLatin1(kQueue)}); }
-    RefusingQueue(const RefusingQueue&) = delete;
-    RefusingQueue& operator=(const RefusingQueue&) = delete;
-};
-
 // Sets an environment variable for one test and puts it back afterwards.
 class ScopedEnvironment {
 public:
@@ -129,6 +126,20 @@ private:
     const char* name_;
     QByteArray old_;
     bool wasSet_;
+};
+
+// Calls back at each paint of the object it filters.
+class PaintWatcher : public QObject {
+public:
+    explicit PaintWatcher(std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) onPaint_();
+        return false;
+    }
+
+private:
+    std::function<void()> onPaint_;
 };
 
 // Each control's text and state, to show that printing changed nothing.
@@ -384,13 +395,14 @@ TEST_F(Printing, with_no_default_printer_one_box_says_so_and_a_later_click_print
     typeFirstExample();
     click("calc");
     const QStringList before = windowState(*window);
+    std::vector<SeenBox> boxes;
     {
         // A default that names no queue: CUPS then has no default printer.
         const ScopedEnvironment noDefault("LPDEST", "Torvane_no_such_queue");
         ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull());
         click("print");
+        boxes = takeBoxes(kAnswerMs);
     }
-    const auto boxes = takeBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(boxes[0].text.startsWith("Printer error\nNo default printer")) << boxes[0].text.toStdString();
@@ -407,24 +419,154 @@ TEST_F(Printing, with_no_default_printer_one_box_says_so_and_a_later_click_print
     EXPECT_EQ(windowState(*window), before);
 }
 
-TEST_F(Printing, a_printer_that_refuses_the_page_is_named_in_one_box)
+// Each fault played by a print server of the test's own, started afresh for
+// each case by private_print_server.sh on a unix socket, with a backend that
+// captures every page it is given.
+struct PrintFault {
+    const char* name;
+    const char* queue;  // made the default printer through LPDEST
+    enum Arrange { Nothing, NoRoomForThePage, ServerStopped, NoServer } arrange;
+    const char* box;  // how the box it gives starts; empty: none
+    int withinMs;
+    int jobsOnServer;
+};
+
+const PrintFault kPrintFaults[] = {
+    {"good_queue", "Capture", PrintFault::Nothing, "", kAnswerMs, 1},
+    {"failing_backend", "Failing", PrintFault::Nothing,
+     "Printer error\nThe page did not print on Failing: the print server is holding it (The capture device is "
+     "switched off).",
+     30'000, 1},
+    {"paused_queue", "Paused", PrintFault::Nothing,
+     "Printer paused\nThe printer Paused is paused (Paused): the page waits in its queue until the printer is resumed.",
+     kAnswerMs, 1},
+    {"refusing_queue", "Refusing", PrintFault::Nothing,
+     "Printer error\nThe printer Refusing is refusing jobs (Rejecting Jobs), so nothing was printed.", kAnswerMs, 0},
+    {"no_room_for_the_page", "Capture", PrintFault::NoRoomForThePage,
+     "Printer error\nThe page could not be written to the temporary folder ", kAnswerMs, 0},
+    {"server_not_answering", "Capture", PrintFault::ServerStopped, "Printer error\nThe print server at ", kAnswerMs, 0},
+    {"no_print_server", "Capture", PrintFault::NoServer, "Printer error\nNo print server is running at ", kAnswerMs, 0},
+};
+
+class PrintFaults : public WindowTest, public ::testing::WithParamInterface<PrintFault> {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(home_.isValid());
+        QProcess start;
+        start.start(QStringLiteral("bash"), {QStringLiteral(TORVANE_TESTS_DIR "/ui/private_print_server.sh"), home_.path()});
+        ASSERT_TRUE(start.waitForFinished(30'000) && start.exitCode() == 0)
+            << "the private print server did not start: " << start.readAllStandardError().toStdString();
+        serverPid_ = start.readAllStandardOutput().trimmed().toLongLong();
+        socket_ = home_.filePath(QStringLiteral("cups.sock")).toUtf8();
+        server_.emplace("CUPS_SERVER", socket_);
+        queue_.emplace("LPDEST", GetParam().queue);
+    }
+
+    void TearDown() override
+    {
+        const auto pid = static_cast<pid_t>(serverPid_);
+        if (pid > 0 && ::kill(pid, SIGCONT) == 0 && ::kill(pid, SIGTERM) == 0)
+            (void)QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, kAnswerMs);  // gone before its folder goes
+        if (!full_.isEmpty()) run(QStringLiteral("umount"), {full_});
+        WindowTest::TearDown();
+    }
+
+    // A folder that is full, in place of the temporary folder.
+    void fillTemporaryFolder()
+    {
+        full_ = home_.filePath(QStringLiteral("full"));
+        QDir().mkpath(full_);
+        run(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", full_});
+        QFile filler(full_ + "/filler");
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+        }
+        temp_.emplace("TMPDIR", full_.toUtf8());
+    }
+
+    QStringList captured() const
+    {
+        return QDir(home_.filePath(QStringLiteral("out"))).entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
+    }
+
+    int jobsOnServer() { return run(QStringLiteral("lpstat"), {"-W", "all", "-o"}).count('\n'); }
+
+    QTemporaryDir home_;
+    qint64 serverPid_ = 0;
+    QByteArray socket_;
+    QString full_;
+    std::optional<ScopedEnvironment> server_, queue_, temp_;
+};
+
+TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
 {
+    const PrintFault& fault = GetParam();
     typeFirstExample();
     click("calc");
     const QStringList before = windowState(*window);
-    {
-        const RefusingQueue refusing;
-        click("print");
+    switch (fault.arrange) {
+    case PrintFault::Nothing: break;
+    case PrintFault::NoRoomForThePage: fillTemporaryFolder(); break;
+    case PrintFault::ServerStopped: ::kill(static_cast<pid_t>(serverPid_), SIGSTOP); break;
+    case PrintFault::NoServer: server_.emplace("CUPS_SERVER", home_.filePath("no.sock").toUtf8()); break;
     }
-    const auto boxes = takeBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(
-        boxes[0].text.startsWith(QStringLiteral("Printer error\nThe printer %1 did not take the page").arg(kQueue)))
-        << boxes[0].text.toStdString();
+
+    // The window is asked to repaint all along; the longest it goes without
+    // painting tells whether anything held it up.
+    QElapsedTimer clock;
+    qint64 lastPaint = 0, longestWithoutPaint = 0;
+    PaintWatcher painted([&] {
+        longestWithoutPaint = std::max(longestWithoutPaint, clock.elapsed() - lastPaint);
+        lastPaint = clock.elapsed();
+    });
+    window->installEventFilter(&painted);
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, window.get(), qOverload<>(&QWidget::update));
+    repaint.start(20);
+    clock.start();
+    click("print");
+    std::vector<SeenBox> boxes = takeBoxes(fault.withinMs);
+    const qint64 boxAfter = clock.elapsed();
+    if (!*fault.box) {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !captured().isEmpty(); }, kAnswerMs)) << "no page came out";
+        QTest::qWait(1500);  // the job is followed after its page is out
+        boxes = takeBoxes();
+    }
+    repaint.stop();
+    window->removeEventFilter(&painted);
+    longestWithoutPaint = std::max(longestWithoutPaint, clock.elapsed() - lastPaint);
+
+    if (*fault.box) {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(boxes[0].text.startsWith(QString::fromUtf8(fault.box))) << boxes[0].text.toStdString();
+        EXPECT_LT(boxAfter, fault.withinMs);
+    } else {
+        EXPECT_TRUE(boxes.empty()) << boxes.front().text.toStdString();
+    }
+    EXPECT_LT(longestWithoutPaint, 1000);
     EXPECT_EQ(windowState(*window), before);
-    EXPECT_TRUE(newJobs().isEmpty());
+
+    ::kill(static_cast<pid_t>(serverPid_), SIGCONT);
+    server_.emplace("CUPS_SERVER", socket_);
+    EXPECT_EQ(jobsOnServer(), fault.jobsOnServer);
+    if (fault.arrange != PrintFault::Nothing || *fault.box) return;
+
+    // The page came out whole, on one page, with the ratio in blue.
+    const QStringList pages = captured();
+    ASSERT_EQ(pages.size(), 1);
+    const QString pdf = home_.filePath("out/" + pages.front());
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(R"(Pages:\s+1\n)")));
+    const QString stem = home_.filePath(QStringLiteral("page"));
+    run(QStringLiteral("pdftoppm"), {"-r", "50", "-png", "-singlefile", pdf, stem});
+    const QImage page(stem + ".png");
+    ASSERT_FALSE(page.isNull());
+    EXPECT_GT(countPixels(page, page.rect(), isBlueText), 20);
 }
+
+INSTANTIATE_TEST_SUITE_P(Printing, PrintFaults, ::testing::ValuesIn(kPrintFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ui::testing

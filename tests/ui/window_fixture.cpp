@@ -94,8 +94,9 @@ void WindowTest::pressReturn(bool keypadEnter)
                     keypadEnter ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
-std::vector<SeenBox> WindowTest::takeBoxes()
+std::vector<SeenBox> WindowTest::takeBoxes(int waitMs)
 {
+    if (waitMs > 0) (void)QTest::qWaitFor([this] { return !boxes_.empty(); }, waitMs);
     return std::exchange(boxes_, {});
 }
 

@@ -54,8 +54,8 @@ protected:
     void click(const char* name);
     void pressTab(bool backwards = false);
     void pressReturn(bool keypadEnter = false);
-    // The boxes seen since the last call.
-    std::vector<SeenBox> takeBoxes();
+    // The boxes seen since the last call, waiting up to waitMs for one.
+    std::vector<SeenBox> takeBoxes(int waitMs = 0);
     // Runs action once, while the next message box is still open.
     void whileNextBoxIsOpen(std::function<void()> action) { whileBoxOpen_ = std::move(action); }
     void activate();

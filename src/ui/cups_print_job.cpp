@@ -1,0 +1,327 @@
+#include "ui/cups_print_job.h"
+
+#include <cups/cups.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// No single exchange with the server may hold the page up longer than this;
+// a server that takes longer counts as not answering.
+constexpr auto kAnswerWithin = std::chrono::seconds(5);
+// After handing the page over, how long its job is followed, and how often
+// the server is asked about it.
+constexpr auto kWatchFor = std::chrono::seconds(30);
+constexpr auto kAskEvery = std::chrono::milliseconds(500);
+
+// Raised inside this file only, for a step that ends the print.
+struct Stop {
+    std::optional<std::string> why;  // none: stop was requested, say nothing
+};
+
+struct HttpDeleter {
+    void operator()(http_t* http) const { httpClose(http); }
+};
+struct IppDeleter {
+    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
+
+// The connection to the print server, with every wait bounded: the CUPS
+// library calls onTimeout at each quarter second of silence, and the request
+// is given up once kAnswerWithin has passed or stop is requested.
+class Server {
+public:
+    explicit Server(std::stop_token stop) : stop_(std::move(stop)), name_(cupsServer())
+    {
+        const auto ms = static_cast<int>(std::chrono::milliseconds(kAnswerWithin).count());
+        http_.reset(httpConnect2(name_.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, ms, nullptr));
+        if (!http_) {
+            const std::string cause = errno ? std::strerror(errno) : "no answer";
+            throw Stop{"No print server is running at " + where() + " (" + cause + "), so nothing was printed."};
+        }
+        httpSetTimeout(http_.get(), 0.25, &Server::onTimeout, this);
+    }
+
+    http_t* http() const { return http_.get(); }
+    bool timedOut() const { return timedOut_; }
+    std::string where() const { return name_; }
+
+    // Starts the clock for one exchange.
+    void expectAnswer()
+    {
+        if (stop_.stop_requested()) throw Stop{};
+        deadline_ = Clock::now() + kAnswerWithin;
+        timedOut_ = false;
+    }
+
+    // The reason an exchange failed, as the user should read it.
+    std::string failure(const std::string& doing) const
+    {
+        if (timedOut()) return "The print server at " + where() + " is not answering, so nothing was printed.";
+        const char* said = cupsLastErrorString();
+        return "The print server could not " + doing + " (" + (said && *said ? said : "no reason given") +
+               "), so nothing was printed.";
+    }
+
+    // Fails the print unless the answer came and says the request succeeded.
+    Ipp check(ipp_t* answer, const std::string& doing)
+    {
+        Ipp owned(answer);
+        if (stop_.stop_requested()) throw Stop{};
+        if (!owned || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) throw Stop{failure(doing)};
+        return owned;
+    }
+
+    Ipp ask(ipp_t* request, const std::string& doing)
+    {
+        expectAnswer();
+        return check(cupsDoRequest(http(), request, "/"), doing);
+    }
+
+    // Sleeps for d unless stop is requested first; says whether to go on.
+    bool pause(Clock::duration d) const
+    {
+        std::mutex mutex;
+        std::condition_variable_any woken;
+        std::unique_lock lock(mutex);
+        woken.wait_for(lock, stop_, d, [] { return false; });
+        return !stop_.stop_requested();
+    }
+
+private:
+    static int onTimeout(http_t*, void* self)
+    {
+        auto* server = static_cast<Server*>(self);
+        const bool waitOn = Clock::now() < server->deadline_ && !server->stop_.stop_requested();
+        server->timedOut_ = !waitOn;
+        return waitOn ? 1 : 0;
+    }
+
+    std::stop_token stop_;
+    std::string name_;
+    std::unique_ptr<http_t, HttpDeleter> http_;
+    Clock::time_point deadline_ = Clock::now() + kAnswerWithin;
+    bool timedOut_ = false;
+};
+
+std::string textOf(ipp_t* answer, const char* name)
+{
+    ipp_attribute_t* attribute = ippFindAttribute(answer, name, IPP_TAG_ZERO);
+    std::string text;
+    for (int i = 0; attribute && i < ippGetCount(attribute); ++i) {
+        const char* value = ippGetString(attribute, i, nullptr);
+        if (!value || !*value || std::strcmp(value, "none") == 0) continue;
+        text += (text.empty() ? "" : ", ") + std::string(value);
+    }
+    return text;
+}
+
+// " (why)" when there is something to say.
+std::string because(const std::string& why)
+{
+    return why.empty() ? std::string() : " (" + why + ")";
+}
+
+struct PrinterState {
+    int state = 0;
+    bool accepting = true;
+    bool greyOnly = false;
+    std::string message;  // the printer's own words, or its state reasons
+};
+
+PrinterState printerState(Server& server, const std::string& uri)
+{
+    static const char* const wanted[] = {"printer-state", "printer-state-message", "printer-state-reasons",
+                                         "printer-is-accepting-jobs", "color-supported"};
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted), nullptr,
+                  wanted);
+    const Ipp answer = server.ask(request, "tell the state of the printer");
+    PrinterState printer;
+    printer.state = ippGetInteger(ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM), 0);
+    if (auto* accepting = ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        printer.accepting = ippGetBoolean(accepting, 0);
+    if (auto* colour = ippFindAttribute(answer.get(), "color-supported", IPP_TAG_BOOLEAN))
+        printer.greyOnly = !ippGetBoolean(colour, 0);
+    printer.message = textOf(answer.get(), "printer-state-message");
+    if (printer.message.empty()) printer.message = textOf(answer.get(), "printer-state-reasons");
+    return printer;
+}
+
+struct Printer {
+    std::string name;
+    std::string uri;
+};
+
+// The default printer as the user has it: LPDEST or PRINTER, then their
+// lpoptions, then the server's.
+Printer defaultPrinter(Server& server)
+{
+    server.expectAnswer();
+    cups_dest_t* dest = cupsGetNamedDest(server.http(), nullptr, nullptr);
+    if (!dest) {
+        const ipp_status_t status = cupsLastError();
+        const bool answered = status == IPP_STATUS_ERROR_NOT_FOUND || status <= IPP_STATUS_OK_EVENTS_COMPLETE;
+        if (answered && !server.timedOut())
+            throw Stop{std::string("No default printer is set up, so nothing was printed.")};
+        throw Stop{server.failure("find the default printer")};
+    }
+    Printer printer{dest->name, {}};
+    if (const char* uri = cupsGetOption("printer-uri-supported", dest->num_options, dest->options)) {
+        printer.uri = uri;
+    } else {
+        char assembled[HTTP_MAX_URI];
+        httpAssembleURIf(HTTP_URI_CODING_ALL, assembled, sizeof assembled, "ipp", nullptr, "localhost", ippPort(),
+                         "/printers/%s", dest->name);
+        printer.uri = assembled;
+    }
+    cupsFreeDests(1, dest);
+    return printer;
+}
+
+// The page as spooled, whole: a PDF ends with its end-of-file marker.
+std::string readPage(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::string page;
+    if (file) page.assign(std::istreambuf_iterator<char>(file), {});
+    const auto end = page.find_last_not_of("\r\n");
+    if (file.bad() || end == std::string::npos || end < 4 || page.compare(end - 4, 5, "%%EOF") != 0)
+        throw Stop{"The page in " + path + " could not be read back whole, so nothing was printed."};
+    return page;
+}
+
+// Sends the page as the one document of the job; on failure the job is
+// cancelled so that no part of a page prints.
+void sendDocument(Server& server, const std::string& printer, int job, const std::string& page,
+                  const std::string& title)
+{
+    server.expectAnswer();
+    bool sent = cupsStartDocument(server.http(), printer.c_str(), job, title.c_str(), CUPS_FORMAT_PDF, 1) ==
+                HTTP_STATUS_CONTINUE;
+    constexpr size_t kChunk = 64 * 1024;
+    for (size_t at = 0; sent && at < page.size(); at += kChunk) {
+        server.expectAnswer();
+        sent = cupsWriteRequestData(server.http(), page.data() + at, std::min(kChunk, page.size() - at)) ==
+               HTTP_STATUS_CONTINUE;
+    }
+    server.expectAnswer();
+    sent = cupsFinishDocument(server.http(), printer.c_str()) <= IPP_STATUS_OK_EVENTS_COMPLETE && sent;
+    if (sent) return;
+    const std::string why = server.failure("take the page");
+    server.expectAnswer();
+    cupsCancelJob2(server.http(), printer.c_str(), job, 0);
+    throw Stop{why};
+}
+
+struct JobState {
+    int state = 0;
+    std::string why;
+};
+
+JobState jobState(Server& server, int job)
+{
+    static const char* const wanted[] = {"job-state", "job-printer-state-message", "job-state-reasons"};
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d", job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted), nullptr,
+                  wanted);
+    const Ipp answer = server.ask(request, "tell the state of the page");
+    JobState result;
+    result.state = ippGetInteger(ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM), 0);
+    result.why = textOf(answer.get(), "job-printer-state-message");
+    if (result.why.empty()) result.why = textOf(answer.get(), "job-state-reasons");
+    return result;
+}
+
+// What the server did with the job, if it did not print it.
+std::optional<std::string> unprinted(int state)
+{
+    switch (state) {
+    case IPP_JSTATE_HELD: return "the print server is holding it";
+    case IPP_JSTATE_STOPPED: return "the print server stopped it";
+    case IPP_JSTATE_CANCELED: return "it was cancelled";
+    case IPP_JSTATE_ABORTED: return "the print server aborted it";
+    default: return std::nullopt;
+    }
+}
+
+// Follows the job until it completes, fails or the watch is over. A server
+// that stops answering meanwhile already has the page: nothing more is said.
+void watch(Server& server, const std::string& printer, const std::string& uri, int job)
+{
+    const auto until = Clock::now() + kWatchFor;
+    while (Clock::now() < until && server.pause(kAskEvery)) {
+        JobState now;
+        PrinterState state;
+        try {
+            now = jobState(server, job);
+            state = printerState(server, uri);
+        } catch (const Stop&) {
+            return;
+        }
+        if (now.state == IPP_JSTATE_COMPLETED) return;
+        if (const auto what = unprinted(now.state))
+            throw Stop{"The page did not print on " + printer + ": " + *what + because(now.why) + "."};
+        if (state.state == IPP_PSTATE_STOPPED)
+            throw Stop{"The page did not print: the printer " + printer + " stopped" + because(state.message) +
+                       "."};
+    }
+}
+
+}  // namespace
+
+void printPdfFile(const std::string& pdfPath, const std::string& title, std::stop_token stop,
+                  const std::function<void(const PrintNews&)>& tell)
+{
+    try {
+        const std::string page = readPage(pdfPath);
+        std::remove(pdfPath.c_str());
+        Server server(stop);
+        const auto [printer, uri] = defaultPrinter(server);
+        const PrinterState before = printerState(server, uri);
+        if (!before.accepting)
+            throw Stop{"The printer " + printer + " is refusing jobs" + because(before.message) +
+                       ", so nothing was printed."};
+
+        cups_option_t* options = nullptr;
+        int optionCount = 0;
+        if (!before.greyOnly) optionCount = cupsAddOption("print-color-mode", "color", optionCount, &options);
+        server.expectAnswer();
+        const int job = cupsCreateJob(server.http(), printer.c_str(), title.c_str(), optionCount, options);
+        cupsFreeOptions(optionCount, options);
+        if (job == 0) throw Stop{server.failure("take a job for " + printer)};
+        sendDocument(server, printer, job, page, title);
+
+        if (before.state == IPP_PSTATE_STOPPED) {
+            tell({PrintNews::Kind::Waiting, "The printer " + printer + " is paused" + because(before.message) +
+                                                ": the page waits in its queue until the printer is resumed."});
+            return;
+        }
+        tell({PrintNews::Kind::HandedOver, {}});
+        watch(server, printer, uri, job);
+    } catch (const Stop& stopped) {
+        if (stopped.why) tell({PrintNews::Kind::Failed, *stopped.why});
+    }
+}
+
+}  // namespace ui
