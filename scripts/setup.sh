@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
+    libcups2-dev  # printing: the CUPS headers; the library itself is loaded on the first print
     qt6-wayland  # so that a Wayland desktop runs it natively, not through XWayland
     fonts-liberation fonts-dejavu-core
 )

@@ -34,7 +34,8 @@ public:
     virtual void showMessage(const std::string& text) = 0;
 
     // One image of the window on the default printer, with no dialog. Raises
-    // a PrinterError when nothing could be printed.
+    // a PrinterError when the page could not be made; what the printer does
+    // with it is told later, in a box of its own.
     virtual void printImage() = 0;
 };
 

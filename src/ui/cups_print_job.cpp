@@ -1,13 +1,13 @@
 #include "ui/cups_print_job.h"
 
-#include <cups/cups.h>
+#include "ui/cups_library.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -21,6 +21,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Only called once printPdfFile has found the library loaded.
+const CupsLibrary& cups()
+{
+    std::string why;
+    return *loadCups(why);
+}
+
 // No single exchange with the server may hold the page up longer than this;
 // a server that takes longer counts as not answering.
 constexpr auto kAnswerWithin = std::chrono::seconds(5);
@@ -31,31 +38,33 @@ constexpr auto kAskEvery = std::chrono::milliseconds(500);
 
 // Raised inside this file only, for a step that ends the print.
 struct Stop {
-    std::optional<std::string> why;  // none: stop was requested, say nothing
+    std::optional<std::string> why; // none: the watch was called off, say nothing
 };
 
 struct HttpDeleter {
-    void operator()(http_t* http) const { httpClose(http); }
+    void operator()(http_t* http) const { cups().httpClose(http); }
 };
 struct IppDeleter {
-    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t* ipp) const { cups().ippDelete(ipp); }
 };
 using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
 
 // The connection to the print server, with every wait bounded: the CUPS
 // library calls onTimeout at each quarter second of silence, and the request
-// is given up once kAnswerWithin has passed or stop is requested.
+// is given up once kAnswerWithin has passed, or once the watch is called off.
 class Server {
 public:
-    explicit Server(std::stop_token stop) : stop_(std::move(stop)), name_(cupsServer())
+    Server() : name_(cups().cupsServer())
     {
         const auto ms = static_cast<int>(std::chrono::milliseconds(kAnswerWithin).count());
-        http_.reset(httpConnect2(name_.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, ms, nullptr));
+        errno = 0;
+        http_.reset(cups().httpConnect2(name_.c_str(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1,
+                                        ms, nullptr));
         if (!http_) {
             const std::string cause = errno ? std::strerror(errno) : "no answer";
             throw Stop{"No print server is running at " + where() + " (" + cause + "), so nothing was printed."};
         }
-        httpSetTimeout(http_.get(), 0.25, &Server::onTimeout, this);
+        cups().httpSetTimeout(http_.get(), 0.25, &Server::onTimeout, this);
     }
 
     http_t* http() const { return http_.get(); }
@@ -65,7 +74,7 @@ public:
     // Starts the clock for one exchange.
     void expectAnswer()
     {
-        if (stop_.stop_requested()) throw Stop{};
+        if (callOff_.stop_requested()) throw Stop{};
         deadline_ = Clock::now() + kAnswerWithin;
         timedOut_ = false;
     }
@@ -74,7 +83,7 @@ public:
     std::string failure(const std::string& doing) const
     {
         if (timedOut()) return "The print server at " + where() + " is not answering, so nothing was printed.";
-        const char* said = cupsLastErrorString();
+        const char* said = cups().cupsLastErrorString();
         return "The print server could not " + doing + " (" + (said && *said ? said : "no reason given") +
                "), so nothing was printed.";
     }
@@ -83,37 +92,40 @@ public:
     Ipp check(ipp_t* answer, const std::string& doing)
     {
         Ipp owned(answer);
-        if (stop_.stop_requested()) throw Stop{};
-        if (!owned || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) throw Stop{failure(doing)};
+        if (callOff_.stop_requested()) throw Stop{};
+        if (!owned || cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) throw Stop{failure(doing)};
         return owned;
     }
 
     Ipp ask(ipp_t* request, const std::string& doing)
     {
         expectAnswer();
-        return check(cupsDoRequest(http(), request, "/"), doing);
+        return check(cups().cupsDoRequest(http(), request, "/"), doing);
     }
 
-    // Sleeps for d unless stop is requested first; says whether to go on.
+    // From now on, a stop request ends any wait at once.
+    void callOffWith(std::stop_token stop) { callOff_ = std::move(stop); }
+
+    // Sleeps for d unless the watch is called off first; says whether to go on.
     bool pause(Clock::duration d) const
     {
         std::mutex mutex;
         std::condition_variable_any woken;
         std::unique_lock lock(mutex);
-        woken.wait_for(lock, stop_, d, [] { return false; });
-        return !stop_.stop_requested();
+        woken.wait_for(lock, callOff_, d, [] { return false; });
+        return !callOff_.stop_requested();
     }
 
 private:
     static int onTimeout(http_t*, void* self)
     {
         auto* server = static_cast<Server*>(self);
-        const bool waitOn = Clock::now() < server->deadline_ && !server->stop_.stop_requested();
+        const bool waitOn = Clock::now() < server->deadline_ && !server->callOff_.stop_requested();
         server->timedOut_ = !waitOn;
         return waitOn ? 1 : 0;
     }
 
-    std::stop_token stop_;
+    std::stop_token callOff_; // none until the page is handed over: a click is never lost
     std::string name_;
     std::unique_ptr<http_t, HttpDeleter> http_;
     Clock::time_point deadline_ = Clock::now() + kAnswerWithin;
@@ -122,44 +134,45 @@ private:
 
 std::string textOf(ipp_t* answer, const char* name)
 {
-    ipp_attribute_t* attribute = ippFindAttribute(answer, name, IPP_TAG_ZERO);
+    ipp_attribute_t* attribute = cups().ippFindAttribute(answer, name, IPP_TAG_ZERO);
     std::string text;
-    for (int i = 0; attribute && i < ippGetCount(attribute); ++i) {
-        const char* value = ippGetString(attribute, i, nullptr);
+    for (int i = 0; attribute && i < cups().ippGetCount(attribute); ++i) {
+        const char* value = cups().ippGetString(attribute, i, nullptr);
         if (!value || !*value || std::strcmp(value, "none") == 0) continue;
         text += (text.empty() ? "" : ", ") + std::string(value);
     }
     return text;
 }
 
-// " (why)" when there is something to say.
-std::string because(const std::string& why)
+// " (why)" when there is something to say beyond CUPS's stock words for
+// the state, which the sentence already says.
+std::string because(const std::string& why, const char* stockWords = "")
 {
-    return why.empty() ? std::string() : " (" + why + ")";
+    return why.empty() || why == stockWords ? std::string() : " (" + why + ")";
 }
 
 struct PrinterState {
     int state = 0;
     bool accepting = true;
     bool greyOnly = false;
-    std::string message;  // the printer's own words, or its state reasons
+    std::string message; // the printer's own words, or its state reasons
 };
 
 PrinterState printerState(Server& server, const std::string& uri)
 {
     static const char* const wanted[] = {"printer-state", "printer-state-message", "printer-state-reasons",
                                          "printer-is-accepting-jobs", "color-supported"};
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted), nullptr,
-                  wanted);
+    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted),
+                         nullptr, wanted);
     const Ipp answer = server.ask(request, "tell the state of the printer");
     PrinterState printer;
-    printer.state = ippGetInteger(ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM), 0);
-    if (auto* accepting = ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
-        printer.accepting = ippGetBoolean(accepting, 0);
-    if (auto* colour = ippFindAttribute(answer.get(), "color-supported", IPP_TAG_BOOLEAN))
-        printer.greyOnly = !ippGetBoolean(colour, 0);
+    printer.state = cups().ippGetInteger(cups().ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM), 0);
+    if (auto* accepting = cups().ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        printer.accepting = cups().ippGetBoolean(accepting, 0);
+    if (auto* colour = cups().ippFindAttribute(answer.get(), "color-supported", IPP_TAG_BOOLEAN))
+        printer.greyOnly = !cups().ippGetBoolean(colour, 0);
     printer.message = textOf(answer.get(), "printer-state-message");
     if (printer.message.empty()) printer.message = textOf(answer.get(), "printer-state-reasons");
     return printer;
@@ -175,24 +188,24 @@ struct Printer {
 Printer defaultPrinter(Server& server)
 {
     server.expectAnswer();
-    cups_dest_t* dest = cupsGetNamedDest(server.http(), nullptr, nullptr);
+    cups_dest_t* dest = cups().cupsGetNamedDest(server.http(), nullptr, nullptr);
     if (!dest) {
-        const ipp_status_t status = cupsLastError();
+        const ipp_status_t status = cups().cupsLastError();
         const bool answered = status == IPP_STATUS_ERROR_NOT_FOUND || status <= IPP_STATUS_OK_EVENTS_COMPLETE;
         if (answered && !server.timedOut())
             throw Stop{std::string("No default printer is set up, so nothing was printed.")};
         throw Stop{server.failure("find the default printer")};
     }
     Printer printer{dest->name, {}};
-    if (const char* uri = cupsGetOption("printer-uri-supported", dest->num_options, dest->options)) {
+    if (const char* uri = cups().cupsGetOption("printer-uri-supported", dest->num_options, dest->options)) {
         printer.uri = uri;
     } else {
         char assembled[HTTP_MAX_URI];
-        httpAssembleURIf(HTTP_URI_CODING_ALL, assembled, sizeof assembled, "ipp", nullptr, "localhost", ippPort(),
-                         "/printers/%s", dest->name);
+        cups().httpAssembleURIf(HTTP_URI_CODING_ALL, assembled, sizeof assembled, "ipp", nullptr, "localhost",
+                                cups().ippPort(), "/printers/%s", dest->name);
         printer.uri = assembled;
     }
-    cupsFreeDests(1, dest);
+    cups().cupsFreeDests(1, dest);
     return printer;
 }
 
@@ -214,20 +227,20 @@ void sendDocument(Server& server, const std::string& printer, int job, const std
                   const std::string& title)
 {
     server.expectAnswer();
-    bool sent = cupsStartDocument(server.http(), printer.c_str(), job, title.c_str(), CUPS_FORMAT_PDF, 1) ==
+    bool sent = cups().cupsStartDocument(server.http(), printer.c_str(), job, title.c_str(), CUPS_FORMAT_PDF, 1) ==
                 HTTP_STATUS_CONTINUE;
     constexpr size_t kChunk = 64 * 1024;
     for (size_t at = 0; sent && at < page.size(); at += kChunk) {
         server.expectAnswer();
-        sent = cupsWriteRequestData(server.http(), page.data() + at, std::min(kChunk, page.size() - at)) ==
+        sent = cups().cupsWriteRequestData(server.http(), page.data() + at, std::min(kChunk, page.size() - at)) ==
                HTTP_STATUS_CONTINUE;
     }
     server.expectAnswer();
-    sent = cupsFinishDocument(server.http(), printer.c_str()) <= IPP_STATUS_OK_EVENTS_COMPLETE && sent;
+    sent = cups().cupsFinishDocument(server.http(), printer.c_str()) <= IPP_STATUS_OK_EVENTS_COMPLETE && sent;
     if (sent) return;
     const std::string why = server.failure("take the page");
     server.expectAnswer();
-    cupsCancelJob2(server.http(), printer.c_str(), job, 0);
+    cups().cupsCancelJob2(server.http(), printer.c_str(), job, 0);
     throw Stop{why};
 }
 
@@ -239,15 +252,16 @@ struct JobState {
 JobState jobState(Server& server, int job)
 {
     static const char* const wanted[] = {"job-state", "job-printer-state-message", "job-state-reasons"};
-    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d", job);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted), nullptr,
-                  wanted);
+    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups().ippPort(),
+                            "/jobs/%d", job);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted),
+                         nullptr, wanted);
     const Ipp answer = server.ask(request, "tell the state of the page");
     JobState result;
-    result.state = ippGetInteger(ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM), 0);
+    result.state = cups().ippGetInteger(cups().ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM), 0);
     result.why = textOf(answer.get(), "job-printer-state-message");
     if (result.why.empty()) result.why = textOf(answer.get(), "job-state-reasons");
     return result;
@@ -257,11 +271,16 @@ JobState jobState(Server& server, int job)
 std::optional<std::string> unprinted(int state)
 {
     switch (state) {
-    case IPP_JSTATE_HELD: return "the print server is holding it";
-    case IPP_JSTATE_STOPPED: return "the print server stopped it";
-    case IPP_JSTATE_CANCELED: return "it was cancelled";
-    case IPP_JSTATE_ABORTED: return "the print server aborted it";
-    default: return std::nullopt;
+    case IPP_JSTATE_HELD:
+        return "the print server is holding it";
+    case IPP_JSTATE_STOPPED:
+        return "the print server stopped it";
+    case IPP_JSTATE_CANCELED:
+        return "it was cancelled";
+    case IPP_JSTATE_ABORTED:
+        return "the print server aborted it";
+    default:
+        return std::nullopt;
     }
 }
 
@@ -283,45 +302,48 @@ void watch(Server& server, const std::string& printer, const std::string& uri, i
         if (const auto what = unprinted(now.state))
             throw Stop{"The page did not print on " + printer + ": " + *what + because(now.why) + "."};
         if (state.state == IPP_PSTATE_STOPPED)
-            throw Stop{"The page did not print: the printer " + printer + " stopped" + because(state.message) +
-                       "."};
+            throw Stop{"The page did not print: the printer " + printer + " stopped" + because(state.message) + "."};
     }
 }
 
-}  // namespace
+} // namespace
 
 void printPdfFile(const std::string& pdfPath, const std::string& title, std::stop_token stop,
                   const std::function<void(const PrintNews&)>& tell)
 {
     try {
+        if (std::string why; !loadCups(why))
+            throw Stop{"The CUPS library could not be loaded (" + why + "), so nothing was printed."};
         const std::string page = readPage(pdfPath);
         std::remove(pdfPath.c_str());
-        Server server(stop);
+        Server server;
         const auto [printer, uri] = defaultPrinter(server);
         const PrinterState before = printerState(server, uri);
         if (!before.accepting)
-            throw Stop{"The printer " + printer + " is refusing jobs" + because(before.message) +
+            throw Stop{"The printer " + printer + " is refusing jobs" + because(before.message, "Rejecting Jobs") +
                        ", so nothing was printed."};
 
         cups_option_t* options = nullptr;
         int optionCount = 0;
-        if (!before.greyOnly) optionCount = cupsAddOption("print-color-mode", "color", optionCount, &options);
+        if (!before.greyOnly) optionCount = cups().cupsAddOption("print-color-mode", "color", optionCount, &options);
         server.expectAnswer();
-        const int job = cupsCreateJob(server.http(), printer.c_str(), title.c_str(), optionCount, options);
-        cupsFreeOptions(optionCount, options);
+        const int job = cups().cupsCreateJob(server.http(), printer.c_str(), title.c_str(), optionCount, options);
+        cups().cupsFreeOptions(optionCount, options);
         if (job == 0) throw Stop{server.failure("take a job for " + printer)};
         sendDocument(server, printer, job, page, title);
 
         if (before.state == IPP_PSTATE_STOPPED) {
-            tell({PrintNews::Kind::Waiting, "The printer " + printer + " is paused" + because(before.message) +
+            tell({PrintNews::Kind::Waiting, "The printer " + printer + " is paused" +
+                                                because(before.message, "Paused") +
                                                 ": the page waits in its queue until the printer is resumed."});
             return;
         }
         tell({PrintNews::Kind::HandedOver, {}});
+        server.callOffWith(std::move(stop));
         watch(server, printer, uri, job);
     } catch (const Stop& stopped) {
         if (stopped.why) tell({PrintNews::Kind::Failed, *stopped.why});
     }
 }
 
-}  // namespace ui
+} // namespace ui

@@ -11,12 +11,12 @@ namespace ui {
 
 struct PrintNews {
     enum class Kind {
-        HandedOver,  // the server has the whole page; more news may follow
-        Waiting,     // handed over to a paused printer: it waits in the queue
-        Failed,      // nothing was printed, or the job did not print
+        HandedOver, // the server has the whole page; more news may follow
+        Waiting,    // handed over to a paused printer: it waits in the queue
+        Failed,     // nothing was printed, or the job did not print
     };
     Kind kind;
-    std::string text;  // plain words for the user; empty for HandedOver
+    std::string text; // plain words for the user; empty for HandedOver
 };
 
 // Reads the page spooled as a PDF file at pdfPath, removes the file, sends
@@ -24,8 +24,9 @@ struct PrintNews {
 // printer prints only grey, and follows the job for up to half a minute.
 // Tells either one Failed (nothing printed), one Waiting (the printer is
 // paused), or HandedOver and then, if the job did not print, one Failed.
-// Once stop is requested it returns soon and tells nothing more.
+// A stop request calls off the watch at once; a page not yet handed over
+// is handed over first, each exchange bounded by a few seconds.
 void printPdfFile(const std::string& pdfPath, const std::string& title, std::stop_token stop,
                   const std::function<void(const PrintNews&)>& tell);
 
-}  // namespace ui
+} // namespace ui

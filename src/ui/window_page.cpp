@@ -44,7 +44,7 @@ void drawPage(QWidget& window, QIODevice& file)
     window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
 
-}  // namespace
+} // namespace
 
 std::string spoolWindowPage(QWidget& window)
 {
@@ -68,4 +68,4 @@ std::string spoolWindowPage(QWidget& window)
     return file.fileName().toStdString();
 }
 
-}  // namespace ui
+} // namespace ui

@@ -14,4 +14,4 @@ namespace ui {
 // Letter where the window's locale measures in inches, A4 elsewhere.
 std::string spoolWindowPage(QWidget& window);
 
-}  // namespace ui
+} // namespace ui

@@ -9,15 +9,13 @@
 
 namespace ui {
 
-WindowPrinter::WindowPrinter(QWidget& window, Listener onNews)
-    : window_(window), onNews_(std::move(onNews))
-{
-}
+WindowPrinter::WindowPrinter(QWidget& window, Listener onNews) : window_(window), onNews_(std::move(onNews)) {}
 
 WindowPrinter::~WindowPrinter()
 {
-    prints_.clear();  // each thread is asked to stop, then joined
-    while (onTheirWay_ > 0) settle();
+    prints_.clear(); // each thread is asked to stop, then joined
+    while (onTheirWay_ > 0)
+        settle();
 }
 
 void WindowPrinter::print()
@@ -27,18 +25,19 @@ void WindowPrinter::print()
     if (onTheirWay_++ == 0) QApplication::setOverrideCursor(Qt::BusyCursor);
     const int id = nextId_++;
     prints_.push_back({id, std::jthread([this, id, page, title](std::stop_token stop) {
-        bool heardBack = false;
-        printPdfFile(page, title, stop, [&](const PrintNews& news) {
-            post([this, news, first = !std::exchange(heardBack, true)] {
-                if (first) settle();
-                if (news.kind != PrintNews::Kind::HandedOver) onNews_(news);
-            });
-        });
-        post([this, id, first = !heardBack] {
-            if (first) settle();
-            prints_.remove_if([id](const Print& print) { return print.id == id; });  // joins a finished thread
-        });
-    })});
+                           bool heardBack = false;
+                           printPdfFile(page, title, stop, [&](const PrintNews& news) {
+                               post([this, news, first = !std::exchange(heardBack, true)] {
+                                   if (first) settle();
+                                   if (news.kind != PrintNews::Kind::HandedOver) onNews_(news);
+                               });
+                           });
+                           post([this, id, first = !heardBack] {
+                               if (first) settle();
+                               prints_.remove_if(
+                                   [id](const Print& print) { return print.id == id; }); // joins a finished thread
+                           });
+                       })});
 }
 
 // Queued, so that it runs on the window's thread once the current event is
@@ -54,4 +53,4 @@ void WindowPrinter::settle()
     if (--onTheirWay_ == 0) QApplication::restoreOverrideCursor();
 }
 
-}  // namespace ui
+} // namespace ui

@@ -22,9 +22,9 @@ public:
 
     // onNews hears every Failed and Waiting, on the window's thread.
     WindowPrinter(QWidget& window, Listener onNews);
-    // Stops following the pages already handed over, and waits for the
-    // threads: a moment, as no wait on the server outlasts a quarter second
-    // once asked to stop.
+    // Stops following the pages already handed over at once, and waits
+    // for the pages still on their way to be handed over: a page printed
+    // just before the window closed is not lost.
     ~WindowPrinter() override;
 
     // Makes the page and starts its print. Raises a PrinterError when the
@@ -48,4 +48,4 @@ private:
     int onTheirWay_ = 0;
 };
 
-}  // namespace ui
+} // namespace ui

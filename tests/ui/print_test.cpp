@@ -438,15 +438,20 @@ const PrintFault kPrintFaults[] = {
      "switched off).",
      30'000, 1},
     {"paused_queue", "Paused", PrintFault::Nothing,
-     "Printer paused\nThe printer Paused is paused (Paused): the page waits in its queue until the printer is resumed.",
+     "Printer paused\nThe printer Paused is paused: the page waits in its queue until the printer is resumed.",
      kAnswerMs, 1},
     {"refusing_queue", "Refusing", PrintFault::Nothing,
-     "Printer error\nThe printer Refusing is refusing jobs (Rejecting Jobs), so nothing was printed.", kAnswerMs, 0},
+     "Printer error\nThe printer Refusing is refusing jobs, so nothing was printed.", kAnswerMs, 0},
     {"no_room_for_the_page", "Capture", PrintFault::NoRoomForThePage,
      "Printer error\nThe page could not be written to the temporary folder ", kAnswerMs, 0},
     {"server_not_answering", "Capture", PrintFault::ServerStopped, "Printer error\nThe print server at ", kAnswerMs, 0},
     {"no_print_server", "Capture", PrintFault::NoServer, "Printer error\nNo print server is running at ", kAnswerMs, 0},
 };
+
+void PrintTo(const PrintFault& fault, std::ostream* out)
+{
+    *out << fault.name;
+}
 
 class PrintFaults : public WindowTest, public ::testing::WithParamInterface<PrintFault> {
 protected:

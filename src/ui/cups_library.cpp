@@ -1,0 +1,39 @@
+#include "ui/cups_library.h"
+
+#include <dlfcn.h>
+
+namespace ui {
+
+namespace {
+
+struct Loaded {
+    CupsLibrary library;
+    std::string failure;
+};
+
+Loaded load()
+{
+    Loaded loaded;
+    void* handle = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL); // kept open for the program's life
+    if (!handle) {
+        loaded.failure = dlerror();
+        return loaded;
+    }
+#define TORVANE_CUPS_RESOLVE(name)                                                                                     \
+    loaded.library.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                   \
+    if (!loaded.library.name && loaded.failure.empty()) loaded.failure = "it lacks " #name;
+    TORVANE_CUPS_FUNCTIONS(TORVANE_CUPS_RESOLVE)
+#undef TORVANE_CUPS_RESOLVE
+    return loaded;
+}
+
+} // namespace
+
+const CupsLibrary* loadCups(std::string& why)
+{
+    static const Loaded loaded = load();
+    why = loaded.failure;
+    return loaded.failure.empty() ? &loaded.library : nullptr;
+}
+
+} // namespace ui
