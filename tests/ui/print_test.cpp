@@ -532,7 +532,7 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
     repaint.start(20);
     clock.start();
     click("print");
-    std::vector<SeenBox> boxes = takeBoxes(fault.withinMs);
+    std::vector<SeenBox> boxes = takeBoxes(*fault.box ? fault.withinMs : 0);
     const qint64 boxAfter = clock.elapsed();
     if (!*fault.box) {
         EXPECT_TRUE(QTest::qWaitFor([this] { return !captured().isEmpty(); }, kAnswerMs)) << "no page came out";
@@ -558,10 +558,13 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
     EXPECT_EQ(jobsOnServer(), fault.jobsOnServer);
     if (fault.arrange != PrintFault::Nothing || *fault.box) return;
 
-    // The page came out whole, on one page, with the ratio in blue.
+    // The page came out whole, on one page, with the ratio in blue, and
+    // colour was asked for.
     const QStringList pages = captured();
     ASSERT_EQ(pages.size(), 1);
     const QString pdf = home_.filePath("out/" + pages.front());
+    QFile options(QString(pdf).replace(".pdf", ".options"));
+    EXPECT_TRUE(options.open(QIODevice::ReadOnly) && options.readAll().contains("print-color-mode=color"));
     EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(R"(Pages:\s+1\n)")));
     const QString stem = home_.filePath(QStringLiteral("page"));
     run(QStringLiteral("pdftoppm"), {"-r", "50", "-png", "-singlefile", pdf, stem});

@@ -2,7 +2,8 @@
 # Starts a CUPS scheduler of the print tests' own in DIR, listening only on
 # the unix socket DIR/cups.sock, and prints its process id. Its queues send
 # each job to a capture backend:
-#   Capture   writes job N to DIR/out/job-N.pdf; the default printer
+#   Capture   writes job N to DIR/out/job-N.pdf, and the options it was
+#             given to job-N.options; the default printer
 #   Failing   its device fails, so the printer stops with the job unprinted
 #   Paused    disabled: jobs wait
 #   Refusing  rejects new jobs
@@ -23,6 +24,7 @@ cat > "$dir/bin/backend/capture" <<'EOF'
 case "$DEVICE_URI" in
 *\?fail) echo "ERROR: The capture device is switched off" >&2; exit 1 ;;
 esac
+echo "$5" > "${DEVICE_URI#capture:}/job-$1.options"
 cat "${6:--}" > "${DEVICE_URI#capture:}/job-$1.pdf"
 EOF
 chmod 0755 "$dir/bin/backend/capture"
