@@ -12,7 +12,9 @@
 #include <iterator>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace ui {
@@ -343,6 +345,11 @@ void printPdfFile(const std::string& pdfPath, const std::string& title, std::sto
         watch(server, printer, uri, job);
     } catch (const Stop& stopped) {
         if (stopped.why) tell({PrintNews::Kind::Failed, *stopped.why});
+    } catch (const std::bad_alloc&) {
+        tell({PrintNews::Kind::Failed, "There was not enough memory to send the page, so it may not have printed."});
+    } catch (const std::exception& error) {
+        tell({PrintNews::Kind::Failed,
+              std::string("Sending the page failed (") + error.what() + "), so it may not have printed."});
     }
 }
 
