@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <cstdio>
 #include <utility>
 
 namespace ui {
@@ -22,22 +23,28 @@ void WindowPrinter::print()
 {
     const std::string page = spoolWindowPage(window_);
     const std::string title = window_.windowTitle().toStdString();
-    if (onTheirWay_++ == 0) QApplication::setOverrideCursor(Qt::BusyCursor);
     const int id = nextId_++;
-    prints_.push_back({id, std::jthread([this, id, page, title](std::stop_token stop) {
-                           bool heardBack = false;
-                           printPdfFile(page, title, stop, [&](const PrintNews& news) {
-                               post([this, news, first = !std::exchange(heardBack, true)] {
-                                   if (first) settle();
-                                   if (news.kind != PrintNews::Kind::HandedOver) onNews_(news);
-                               });
-                           });
-                           post([this, id, first = !heardBack] {
-                               if (first) settle();
-                               prints_.remove_if(
-                                   [id](const Print& print) { return print.id == id; }); // joins a finished thread
-                           });
-                       })});
+    // What the thread posts runs only once this click's event is done.
+    const auto send = [this, id, page, title](std::stop_token stop) {
+        bool heardBack = false;
+        printPdfFile(page, title, stop, [&](const PrintNews& news) {
+            post([this, news, first = !std::exchange(heardBack, true)] {
+                if (first) settle();
+                if (news.kind != PrintNews::Kind::HandedOver) onNews_(news);
+            });
+        });
+        post([this, id, first = !heardBack] {
+            if (first) settle();
+            prints_.remove_if([id](const Print& print) { return print.id == id; }); // joins a finished thread
+        });
+    };
+    try {
+        prints_.push_back({id, std::jthread(send)});
+    } catch (...) {
+        std::remove(page.c_str());
+        throw;
+    }
+    if (onTheirWay_++ == 0) QApplication::setOverrideCursor(Qt::BusyCursor);
 }
 
 // Queued, so that it runs on the window's thread once the current event is
