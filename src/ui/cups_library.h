@@ -13,7 +13,7 @@ namespace ui {
 #define TORVANE_CUPS_FUNCTIONS(X)                                                                              \
     X(cupsAddOption) X(cupsCancelJob2) X(cupsCreateJob) X(cupsDoRequest) X(cupsEncryption) X(cupsFinishDocument) \
     X(cupsFreeDests) X(cupsFreeOptions) X(cupsGetNamedDest) X(cupsGetOption) X(cupsLastError)                    \
-    X(cupsLastErrorString) X(cupsServer) X(cupsStartDocument) X(cupsWriteRequestData) X(httpAssembleURIf)       \
+    X(cupsLastErrorString) X(cupsServer) X(cupsSetPasswordCB2) X(cupsStartDocument) X(cupsWriteRequestData) X(httpAssembleURIf)       \
     X(httpClose) X(httpConnect2) X(httpSetTimeout) X(ippAddString) X(ippAddStrings) X(ippDelete)                 \
     X(ippFindAttribute) X(ippGetBoolean) X(ippGetCount) X(ippGetInteger) X(ippGetString) X(ippNewRequest)        \
     X(ippPort)

@@ -3,6 +3,7 @@
 #include "ui/cups_library.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -58,18 +59,37 @@ class Server {
 public:
     Server() : name_(cups().cupsServer())
     {
+        // A server that asks for a password gets none: no prompt may wait on
+        // a terminal that nobody reads.
+        cups().cupsSetPasswordCB2(
+            [](const char*, http_t*, const char*, const char*, void*) -> const char* { return nullptr; }, nullptr);
+        connect();
+    }
+
+    void connect()
+    {
         const auto ms = static_cast<int>(std::chrono::milliseconds(kAnswerWithin).count());
         errno = 0;
         http_.reset(cups().httpConnect2(name_.c_str(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1,
                                         ms, nullptr));
-        if (!http_) {
-            const std::string cause = errno ? std::strerror(errno) : "no answer";
-            throw Stop{"No print server is running at " + where() + " (" + cause + "), so nothing was printed."};
+        if (!http_ && (errno == ETIMEDOUT || errno == 0)) {
+            timedOut_ = true;
+            throw Stop{failure("answer")};
         }
+        if (!http_)
+            throw Stop{"No print server is running at " + where() + " (" + std::strerror(errno) +
+                       "), so nothing was printed."};
         cups().httpSetTimeout(http_.get(), 0.25, &Server::onTimeout, this);
     }
 
     http_t* http() const { return http_.get(); }
+
+    // A new connection in place of one that may be stuck in a request.
+    void reconnect()
+    {
+        http_.reset();
+        connect();
+    }
     bool timedOut() const { return timedOut_; }
     std::string where() const { return name_; }
 
@@ -81,13 +101,19 @@ public:
         timedOut_ = false;
     }
 
+    // The printer that the failures name, once known.
+    void printFor(const std::string& printer) { printer_ = printer; }
+
     // The reason an exchange failed, as the user should read it.
     std::string failure(const std::string& doing) const
     {
-        if (timedOut()) return "The print server at " + where() + " is not answering, so nothing was printed.";
+        const std::string onPrinter = printer_.empty() ? "" : " on " + printer_;
+        if (timedOut())
+            return "The print server at " + where() + " is not answering, so nothing was printed" + onPrinter + ".";
         const char* said = cups().cupsLastErrorString();
-        return "The print server could not " + doing + " (" + (said && *said ? said : "no reason given") +
-               "), so nothing was printed.";
+        const bool saidWhy = cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE && said && *said;
+        return "The print server could not " + doing + " (" + (saidWhy ? said : "no reason given") +
+               "), so nothing was printed" + onPrinter + ".";
     }
 
     // Fails the print unless the answer came and says the request succeeded.
@@ -129,6 +155,7 @@ private:
 
     std::stop_token callOff_; // none until the page is handed over: a click is never lost
     std::string name_;
+    std::string printer_;
     std::unique_ptr<http_t, HttpDeleter> http_;
     Clock::time_point deadline_ = Clock::now() + kAnswerWithin;
     bool timedOut_ = false;
@@ -150,7 +177,9 @@ std::string textOf(ipp_t* answer, const char* name)
 // the state, which the sentence already says.
 std::string because(const std::string& why, const char* stockWords = "")
 {
-    return why.empty() || why == stockWords ? std::string() : " (" + why + ")";
+    const bool stock = std::equal(why.begin(), why.end(), stockWords, stockWords + std::strlen(stockWords),
+                                  [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+    return why.empty() || stock ? std::string() : " (" + why + ")";
 }
 
 struct PrinterState {
@@ -223,8 +252,9 @@ std::string readPage(const std::string& path)
     return page;
 }
 
-// Sends the page as the one document of the job; on failure the job is
-// cancelled so that no part of a page prints.
+// Sends the page as the one document of the job. A page not sent whole is
+// never finished: the connection is dropped, which the server takes for a
+// broken request, and the job is cancelled over a new one.
 void sendDocument(Server& server, const std::string& printer, int job, const std::string& page,
                   const std::string& title)
 {
@@ -237,13 +267,21 @@ void sendDocument(Server& server, const std::string& printer, int job, const std
         sent = cups().cupsWriteRequestData(server.http(), page.data() + at, std::min(kChunk, page.size() - at)) ==
                HTTP_STATUS_CONTINUE;
     }
-    server.expectAnswer();
-    sent = cups().cupsFinishDocument(server.http(), printer.c_str()) <= IPP_STATUS_OK_EVENTS_COMPLETE && sent;
-    if (sent) return;
+    if (sent) {
+        server.expectAnswer();
+        if (cups().cupsFinishDocument(server.http(), printer.c_str()) <= IPP_STATUS_OK_EVENTS_COMPLETE) return;
+    }
     const std::string why = server.failure("take the page");
-    server.expectAnswer();
-    cups().cupsCancelJob2(server.http(), printer.c_str(), job, 0);
-    throw Stop{why};
+    bool cancelled = false;
+    try {
+        server.reconnect();
+        server.expectAnswer();
+        cancelled = cups().cupsCancelJob2(server.http(), printer.c_str(), job, 0) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    } catch (const Stop&) {
+    }
+    if (cancelled) throw Stop{why};
+    throw Stop{"The print server could not take the whole page, and job " + std::to_string(job) + " on " + printer +
+               " could not be cancelled either, so part of it may still print."};
 }
 
 struct JobState {
@@ -295,8 +333,8 @@ void watch(Server& server, const std::string& printer, const std::string& uri, i
         JobState now;
         PrinterState state;
         try {
+            state = printerState(server, uri); // first, so that the job's state is the newer
             now = jobState(server, job);
-            state = printerState(server, uri);
         } catch (const Stop&) {
             return;
         }
@@ -304,7 +342,8 @@ void watch(Server& server, const std::string& printer, const std::string& uri, i
         if (const auto what = unprinted(now.state))
             throw Stop{"The page did not print on " + printer + ": " + *what + because(now.why) + "."};
         if (state.state == IPP_PSTATE_STOPPED)
-            throw Stop{"The page did not print: the printer " + printer + " stopped" + because(state.message) + "."};
+            throw Stop{"The page did not print: the printer " + printer + " stopped" + because(state.message) +
+                       ". It waits in the queue until the printer is resumed."};
     }
 }
 
@@ -313,13 +352,16 @@ void watch(Server& server, const std::string& printer, const std::string& uri, i
 void printPdfFile(const std::string& pdfPath, const std::string& title, std::stop_token stop,
                   const std::function<void(const PrintNews&)>& tell)
 {
+    // The spooled page goes whatever happens: it is read first or not at all.
+    const std::unique_ptr<const std::string, void (*)(const std::string*)> spooled(
+        &pdfPath, [](const std::string* path) { std::remove(path->c_str()); });
     try {
         if (std::string why; !loadCups(why))
             throw Stop{"The CUPS library could not be loaded (" + why + "), so nothing was printed."};
         const std::string page = readPage(pdfPath);
-        std::remove(pdfPath.c_str());
         Server server;
         const auto [printer, uri] = defaultPrinter(server);
+        server.printFor(printer);
         const PrinterState before = printerState(server, uri);
         if (!before.accepting)
             throw Stop{"The printer " + printer + " is refusing jobs" + because(before.message, "Rejecting Jobs") +

@@ -1,11 +1,14 @@
 #include "ui/window_printer.h"
 
+#include "numeric/runtime_error.h"
 #include "ui/window_page.h"
 
 #include <QApplication>
 #include <QWidget>
 
 #include <cstdio>
+#include <exception>
+#include <system_error>
 #include <utility>
 
 namespace ui {
@@ -14,7 +17,10 @@ WindowPrinter::WindowPrinter(QWidget& window, Listener onNews) : window_(window)
 
 WindowPrinter::~WindowPrinter()
 {
-    prints_.clear(); // each thread is asked to stop, then joined
+    // All are told first, so that their watches end together.
+    for (Print& print : prints_)
+        print.thread.request_stop();
+    prints_.clear(); // joins each
     while (onTheirWay_ > 0)
         settle();
 }
@@ -27,22 +33,35 @@ void WindowPrinter::print()
     // What the thread posts runs only once this click's event is done.
     const auto send = [this, id, page, title](std::stop_token stop) {
         bool heardBack = false;
-        printPdfFile(page, title, stop, [&](const PrintNews& news) {
-            post([this, news, first = !std::exchange(heardBack, true)] {
-                if (first) settle();
-                if (news.kind != PrintNews::Kind::HandedOver) onNews_(news);
+        try {
+            printPdfFile(page, title, stop, [&](const PrintNews& news) {
+                post([this, news, first = !std::exchange(heardBack, true)] {
+                    if (first) settle();
+                    // Showing a box needs memory too; without it there is no
+                    // way left to tell, and the window must go on.
+                    try {
+                        if (news.kind != PrintNews::Kind::HandedOver) onNews_(news);
+                    } catch (const std::exception&) {
+                    }
+                });
             });
-        });
-        post([this, id, first = !heardBack] {
-            if (first) settle();
-            prints_.remove_if([id](const Print& print) { return print.id == id; }); // joins a finished thread
-        });
+            post([this, id, first = !heardBack] {
+                if (first) settle();
+                prints_.remove_if([id](const Print& print) { return print.id == id; }); // joins a finished thread
+            });
+        } catch (const std::exception&) {
+            // Out of memory for the news itself: the thread ends quietly rather
+            // than end the program; its page and its count stay as they are.
+        }
     };
+    Print& added = prints_.emplace_back(Print{id, {}});
     try {
-        prints_.push_back({id, std::jthread(send)});
-    } catch (...) {
+        added.thread = std::jthread(send);
+    } catch (const std::system_error& error) {
+        prints_.pop_back();
         std::remove(page.c_str());
-        throw;
+        throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, std::string("The print could not be started (") +
+                                                                          error.what() + "), so nothing was printed.");
     }
     if (onTheirWay_++ == 0) QApplication::setOverrideCursor(Qt::BusyCursor);
 }

@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -234,8 +235,8 @@ protected:
 
     void TearDown() override
     {
+        WindowTest::TearDown();  // its print threads end with the window
         sendJobsAs({});
-        WindowTest::TearDown();
     }
 
     // The jobs this test has sent. Qt hands a page over before the click
@@ -479,7 +480,10 @@ protected:
         if (pid > 0 && ::kill(pid, SIGCONT) == 0 && ::kill(pid, SIGTERM) == 0)
             (void)QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, kAnswerMs);  // gone before its folder goes
         if (!full_.isEmpty()) run(QStringLiteral("umount"), {full_});
-        if (fileSizeLimit_.rlim_cur != 0) ::setrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
+        if (fileSizeLimit_.rlim_cur != 0) {
+            ::setrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
+            std::signal(SIGXFSZ, oldOnTooLarge_);
+        }
         WindowTest::TearDown();
     }
 
@@ -492,7 +496,7 @@ protected:
         QDir().mkpath(folder);
         temp_.emplace("TMPDIR", folder.toUtf8());
         if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) != 0) {
-            std::signal(SIGXFSZ, SIG_IGN);
+            oldOnTooLarge_ = std::signal(SIGXFSZ, SIG_IGN);
             ::getrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
             const rlimit small{4096, fileSizeLimit_.rlim_max};
             ::setrlimit(RLIMIT_FSIZE, &small);
@@ -517,6 +521,7 @@ protected:
     QByteArray socket_;
     QString full_;
     rlimit fileSizeLimit_{};
+    void (*oldOnTooLarge_)(int) = SIG_DFL;
     std::optional<ScopedEnvironment> server_, queue_, temp_;
 };
 
@@ -548,6 +553,8 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
     clock.start();
     for (int i = 0; i < fault.clicks; ++i)
         click("print");
+    // Busy while the page is on its way, unless it could not even be made.
+    EXPECT_EQ(QApplication::overrideCursor() != nullptr, fault.arrange != PrintFault::NoRoomForThePage);
     std::vector<SeenBox> boxes = takeBoxes(*fault.box ? fault.withinMs : 0);
     const qint64 boxAfter = clock.elapsed();
     if (!*fault.box) {
@@ -569,6 +576,8 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
     }
     EXPECT_LT(longestWithoutPaint, 1000);
     EXPECT_EQ(windowState(*window), before);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    window.reset();  // its print threads end with it, before the environment changes
 
     ::kill(static_cast<pid_t>(serverPid_), SIGCONT);
     server_.emplace("CUPS_SERVER", socket_);
