@@ -10,13 +10,14 @@
 
 namespace ui {
 
-#define TORVANE_CUPS_FUNCTIONS(X)                                                                              \
-    X(cupsAddOption) X(cupsCancelJob2) X(cupsCreateJob) X(cupsDoRequest) X(cupsEncryption) X(cupsFinishDocument) \
-    X(cupsFreeDests) X(cupsFreeOptions) X(cupsGetNamedDest) X(cupsGetOption) X(cupsLastError)                    \
-    X(cupsLastErrorString) X(cupsServer) X(cupsSetPasswordCB2) X(cupsStartDocument) X(cupsWriteRequestData) X(httpAssembleURIf)       \
-    X(httpClose) X(httpConnect2) X(httpSetTimeout) X(ippAddString) X(ippAddStrings) X(ippDelete)                 \
-    X(ippFindAttribute) X(ippGetBoolean) X(ippGetCount) X(ippGetInteger) X(ippGetString) X(ippNewRequest)        \
-    X(ippPort)
+#define TORVANE_CUPS_FUNCTIONS(X)                                                                                      \
+    X(cupsAddOption)                                                                                                   \
+    X(cupsCancelJob2) X(cupsCreateJob) X(cupsDoRequest) X(cupsEncryption) X(cupsFinishDocument) X(cupsFreeDests)       \
+        X(cupsFreeOptions) X(cupsGetNamedDest) X(cupsGetOption) X(cupsLastError) X(cupsLastErrorString) X(cupsServer)  \
+            X(cupsSetPasswordCB2) X(cupsStartDocument) X(cupsWriteRequestData) X(httpAssembleURIf) X(httpClose)        \
+                X(httpConnect2) X(httpSetTimeout) X(ippAddInteger) X(ippAddString) X(ippAddStrings) X(ippDelete)       \
+                    X(ippFindAttribute) X(ippGetBoolean) X(ippGetCount) X(ippGetInteger) X(ippGetString)               \
+                        X(ippNewRequest) X(ippPort)
 
 struct CupsLibrary {
 #define TORVANE_CUPS_POINTER(name) decltype(&::name) name = nullptr;
@@ -28,4 +29,4 @@ struct CupsLibrary {
 // with the reason in why.
 const CupsLibrary* loadCups(std::string& why);
 
-}  // namespace ui
+} // namespace ui

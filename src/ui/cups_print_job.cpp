@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <mutex>
@@ -189,23 +190,38 @@ struct PrinterState {
     std::string message; // the printer's own words, or its state reasons
 };
 
+// Asks the server for some attributes of a printer, or of one of its jobs.
+Ipp attributesOf(Server& server, ipp_op_t operation, const std::string& printerUri, int job,
+                 std::initializer_list<const char*> wanted, const std::string& doing)
+{
+    ipp_t* request = cups().ippNewRequest(operation);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri.c_str());
+    if (job != 0) cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                         static_cast<int>(wanted.size()), nullptr, wanted.begin());
+    return server.ask(request, doing);
+}
+
+// The state in the server's own words, or else its state keywords.
+std::string wordsFor(ipp_t* answer, const char* message, const char* reasons)
+{
+    std::string words = textOf(answer, message);
+    return words.empty() ? textOf(answer, reasons) : words;
+}
+
 PrinterState printerState(Server& server, const std::string& uri)
 {
-    static const char* const wanted[] = {"printer-state", "printer-state-message", "printer-state-reasons",
-                                         "printer-is-accepting-jobs", "color-supported"};
-    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
-    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted),
-                         nullptr, wanted);
-    const Ipp answer = server.ask(request, "tell the state of the printer");
+    const Ipp answer = attributesOf(server, IPP_OP_GET_PRINTER_ATTRIBUTES, uri, 0,
+                                    {"printer-state", "printer-state-message", "printer-state-reasons",
+                                     "printer-is-accepting-jobs", "color-supported"},
+                                    "tell the state of the printer");
     PrinterState printer;
     printer.state = cups().ippGetInteger(cups().ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM), 0);
     if (auto* accepting = cups().ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
         printer.accepting = cups().ippGetBoolean(accepting, 0);
     if (auto* colour = cups().ippFindAttribute(answer.get(), "color-supported", IPP_TAG_BOOLEAN))
         printer.greyOnly = !cups().ippGetBoolean(colour, 0);
-    printer.message = textOf(answer.get(), "printer-state-message");
-    if (printer.message.empty()) printer.message = textOf(answer.get(), "printer-state-reasons");
+    printer.message = wordsFor(answer.get(), "printer-state-message", "printer-state-reasons");
     return printer;
 }
 
@@ -289,21 +305,14 @@ struct JobState {
     std::string why;
 };
 
-JobState jobState(Server& server, int job)
+JobState jobState(Server& server, const std::string& printerUri, int job)
 {
-    static const char* const wanted[] = {"job-state", "job-printer-state-message", "job-state-reasons"};
-    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    char uri[HTTP_MAX_URI];
-    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups().ippPort(),
-                            "/jobs/%d", job);
-    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
-    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted),
-                         nullptr, wanted);
-    const Ipp answer = server.ask(request, "tell the state of the page");
+    const Ipp answer =
+        attributesOf(server, IPP_OP_GET_JOB_ATTRIBUTES, printerUri, job,
+                     {"job-state", "job-printer-state-message", "job-state-reasons"}, "tell the state of the page");
     JobState result;
     result.state = cups().ippGetInteger(cups().ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM), 0);
-    result.why = textOf(answer.get(), "job-printer-state-message");
-    if (result.why.empty()) result.why = textOf(answer.get(), "job-state-reasons");
+    result.why = wordsFor(answer.get(), "job-printer-state-message", "job-state-reasons");
     return result;
 }
 
@@ -334,7 +343,7 @@ void watch(Server& server, const std::string& printer, const std::string& uri, i
         PrinterState state;
         try {
             state = printerState(server, uri); // first, so that the job's state is the newer
-            now = jobState(server, job);
+            now = jobState(server, uri, job);
         } catch (const Stop&) {
             return;
         }

@@ -283,13 +283,12 @@ void Form1Window::tellPrintNews(const PrintNews& news)
         untoldNews_.push_back(news);
         return;
     }
-    const QString text = QString::fromStdString(news.text);
     if (news.kind == PrintNews::Kind::Failed) {
         report(numeric::RuntimeError(numeric::ErrorKind::PrinterError, news.text));
         return;
     }
     QMessageBox box(QMessageBox::Information, windowTitle(), QStringLiteral("Printer paused"), QMessageBox::Ok, this);
-    box.setInformativeText(text);
+    box.setInformativeText(QString::fromStdString(news.text));
     execModal(box);
 }
 
