@@ -7,6 +7,7 @@
 #include "form/circle.h"
 #include "form/figures.h"
 #include "form/form1.h"
+#include "form/ratio_steps.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
 #include "numeric/currency.h"
@@ -17,79 +18,102 @@ using namespace numeric;
 
 namespace {
 
-struct Lengths {
-    // A length that is never read counts as 0.
-    double bore = 0, stroke = 0, piston = 0, topring = 0, deck = 0;
-};
-
 // Reads the lengths the ratio needs, each with the strict conversion and
 // brought to centimetres by toCentimetres; a length that fails either way is
 // blamed on its field. The optional fields are read as a chain that stops at
 // the first it may pass over; the gasket dimensions are read only so that
 // text that is not a number in them is reported.
 template <typename ToCentimetres>
-void readLengths(const FormView& view, const NumberLocale& locale, ToCentimetres toCentimetres, Lengths& out)
+void readLengthsIn(const FormView& view, const NumberLocale& locale, ToCentimetres toCentimetres,
+                   std::optional<Field> unknown, Lengths& out)
 {
     const auto length = [&](Field field) {
-        return readFigure(view, field, locale,
-                          [&](const std::string& text) { return toCentimetres(parseStrict(text, locale)); });
+        return readFigure(view, field, locale, [&](const std::string& text) {
+            const double typed = parseStrict(text, locale);
+            if (field == Field::gasketbore) out.typedGasketBore = typed;
+            return toCentimetres(typed);
+        });
     };
     const auto empty = [&](Field field) { return view.text(field).empty(); };
     const bool topLand = view.isUsetoplandChecked();
 
     out.bore = length(Field::bore);
     out.stroke = length(Field::stroke);
-    [&] {
-        if (empty(Field::piston) && !topLand) return;
+    const bool gasketBoreRead = [&] {
+        if (empty(Field::piston) && !topLand) return false;
         out.piston = length(Field::piston);
-        if (empty(Field::topring) && !topLand) return;
+        if (empty(Field::topring) && !topLand) return false;
         out.topring = length(Field::topring);
-        if (empty(Field::gasketbore)) return;
+        if (empty(Field::gasketbore)) return false;
         length(Field::gasketbore);
-        if (empty(Field::compthick)) return;
+        if (empty(Field::compthick) || unknown == Field::compthick) return true;
         length(Field::compthick);
+        return true;
     }();
-    out.deck = length(Field::deck);
+    // The thickness is worked out through the gasket bore.
+    if (unknown == Field::compthick && !gasketBoreRead) length(Field::gasketbore);
+    if (unknown != Field::deck) out.deck = length(Field::deck);
 }
 
 }  // namespace
 
-void Form1::calcClick()
+bool entriesMissing(FormView& view, std::optional<Field> unknown)
 {
-    for (const Field field : view_.textFields()) {
+    for (const Field field : view.textFields()) {
         if (field == Field::gasketbore || field == Field::compthick || field == Field::gasketvol) continue;
-        if ((field == Field::piston || field == Field::topring) && !view_.isUsetoplandChecked()) continue;
-        if (view_.text(field).empty()) {
-            view_.showMessage(kAllValuesMessage);
-            return;
+        if ((field == Field::piston || field == Field::topring) && !view.isUsetoplandChecked()) continue;
+        if (field == unknown) continue;
+        if (view.text(field).empty()) {
+            view.showMessage(kAllValuesMessage);
+            return true;
         }
     }
+    return false;
+}
 
-    // Both units are tested, each on its own: with neither selected every
-    // length stays 0.
+// Both units are tested, each on its own: with neither selected every length
+// stays 0.
+Lengths readLengths(const FormView& view, const NumberLocale& locale, std::optional<Field> unknown)
+{
     Lengths cm;
-    if (view_.isSelected(Option::inches))
-        readLengths(view_, locale_, [](double inches) { return checkedStep(inches * 2.54); }, cm);
-    if (view_.isSelected(Option::mm))
-        readLengths(view_, locale_, [](double millimetres) { return checkedStep(millimetres / 10); }, cm);
+    if (view.isSelected(Option::inches))
+        readLengthsIn(view, locale, [](double inches) { return checkedStep(inches * 2.54); }, unknown, cm);
+    if (view.isSelected(Option::mm))
+        readLengthsIn(view, locale, [](double millimetres) { return checkedStep(millimetres / 10); }, unknown, cm);
+    return cm;
+}
 
-    const bool withDeadArea = view_.isUsetoplandChecked();
+Volumes readVolumes(const FormView& view, const NumberLocale& locale, const Lengths& cm, std::optional<Field> unknown)
+{
+    const auto volume = [&](Field field) { return field == unknown ? 0.0 : leadingNumber(view, field, locale); };
+    Volumes v;
+    v.boreArea = checkedMul(halfSquared(cm.bore), kPi);
+    v.swept = checkedMul(v.boreArea, cm.stroke);
+    if (view.isUsetoplandChecked())
+        v.deadArea = checkedMul(checkedMul(checkedSub(halfSquared(cm.bore), halfSquared(cm.piston)), kPi), cm.topring);
+    v.deck = checkedMul(v.boreArea, cm.deck);
+    v.gasket = volume(Field::gasketvol);
+    v.chamber = volume(Field::chamb);
+    v.chamberAndGasket = checkedStep(v.chamber + v.gasket);
+    v.dome = volume(Field::dome);
+    return v;
+}
+
+double clearanceOf(const Volumes& v, bool withDeadArea)
+{
+    return withDeadArea ? checkedSub(checkedAdd(checkedAdd(v.chamberAndGasket, v.deck), v.deadArea), v.dome)
+                        : checkedSub(checkedAdd(v.chamberAndGasket, v.deck), v.dome);
+}
+
+void Form1::calcClick()
+{
+    if (entriesMissing(view_)) return;
+    const Lengths cm = readLengths(view_, locale_);
+
     const Currency ratio = computing(kFiguresTooLarge, [&] {
-        const double boreArea = checkedMul(halfSquared(cm.bore), kPi);
-        const double swept = checkedMul(boreArea, cm.stroke);
-        const double deadArea = withDeadArea
-            ? checkedMul(checkedMul(checkedSub(halfSquared(cm.bore), halfSquared(cm.piston)), kPi), cm.topring)
-            : 0;
-        const double deckVolume = checkedMul(boreArea, cm.deck);
-        const double gasket = leadingNumber(view_, Field::gasketvol, locale_);
-        const double chamber = leadingNumber(view_, Field::chamb, locale_);
-        const double chamberAndGasket = checkedStep(chamber + gasket);
-        const double dome = leadingNumber(view_, Field::dome, locale_);
-
-        const double clearance = withDeadArea
-            ? checkedSub(checkedAdd(checkedAdd(chamberAndGasket, deckVolume), deadArea), dome)
-            : checkedSub(checkedAdd(chamberAndGasket, deckVolume), dome);
-        const double total = checkedAdd(clearance, swept);
+        const Volumes volumes = readVolumes(view_, locale_, cm);
+        const double clearance = clearanceOf(volumes, view_.isUsetoplandChecked());
+        const double total = checkedAdd(clearance, volumes.swept);
         return computing(clearance == 0 ? kNoClearance : kRatioTooLarge,
                          [&] { return Currency::fromDouble(checkedDiv(total, clearance)); });
     });

@@ -8,6 +8,7 @@
 //   calculate.cpp    the compression ratio (Click of calc)
 //   focus_leave.cpp  capacity, gasket volume and gasket check (leaving a field)
 //   commands.cpp     start-up, unit choice, Clear and Print
+//   solve.cpp        one field solved for a wanted ratio (Ctrl+T in the field)
 //
 // May be called from ui/ and the tests; calls only numeric/.
 
@@ -35,6 +36,9 @@ public:
     void mmClick();
     void clearClick();
     void printClick();
+    // Writes the figure of field that gives the ratio the user asks for, then
+    // calculates.
+    void solveForRatio(Field field);
 
 private:
     void showCapacity();

@@ -4,10 +4,13 @@
 
 #include "form/fields.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace form {
+
+class RatioSolver;
 
 class FormView {
 public:
@@ -15,6 +18,8 @@ public:
 
     virtual std::string text(Field field) const = 0;
     virtual void setText(Field field, const std::string& text) = 0;
+    // The whole text replaced as one edit of the user's, which undo takes back.
+    virtual void replaceText(Field field, const std::string& text) = 0;
 
     virtual bool isSelected(Option option) const = 0;
     // Selecting an option that is not selected runs its Click procedure, just
@@ -32,6 +37,10 @@ public:
 
     // A modal box with one OK button and no icon; returns once it is closed.
     virtual void showMessage(const std::string& text) = 0;
+
+    // Asks for the ratio wanted, showing as it is typed what solver makes of
+    // it; returns the text accepted, or nothing when the user cancels.
+    virtual std::optional<std::string> askWantedRatio(const RatioSolver& solver) = 0;
 
     // One image of the window on the default printer, with no dialog. Raises
     // a PrinterError when the page could not be made; what the printer does

@@ -1,5 +1,8 @@
 #include "ui/figure_field.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+
 namespace ui {
 
 // Tabbing in selects the whole figure for overtyping, and Qt would put the
@@ -11,6 +14,24 @@ void FigureField::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     const auto length = static_cast<int>(text().size());
     if (hasSelectedText() && selectedText().size() == length) setSelection(length, -length);
+}
+
+void FigureField::offerFirst(QAction* action)
+{
+    first_ = action;
+    addAction(action);
+}
+
+void FigureField::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (first_) {
+        QAction* before = menu->actions().value(0);
+        menu->insertAction(before, first_);
+        menu->insertSeparator(before);
+    }
+    menu->popup(event->globalPos());
 }
 
 }  // namespace ui

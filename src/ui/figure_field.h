@@ -3,14 +3,24 @@
 
 #include <QLineEdit>
 
+class QAction;
+
 namespace ui {
 
 class FigureField : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
+    // An action of this field's own: its shortcut works while the field has
+    // the focus, and it comes first in the context menu, before Qt's entries.
+    void offerFirst(QAction* action);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QAction* first_ = nullptr;
 };
 
 }  // namespace ui

@@ -1,11 +1,14 @@
 #include "ui/form1_window.h"
 
+#include "form/solve.h"
 #include "numeric/runtime_error.h"
 #include "ui/control_style.h"
 #include "ui/control_table.h"
 #include "ui/figure_field.h"
 #include "ui/figure_label.h"
+#include "ui/solve_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -96,6 +99,24 @@ void Form1Window::buildControls()
     control("Label10")->setToolTip(QString::fromUtf8(kDeadAreaToolTip));
     usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
     usetopland_->setTristate(false);
+    offerSolving();
+}
+
+// Each field that can be solved for a ratio has its own action, so that
+// Ctrl+T solves the field it is pressed in.
+void Form1Window::offerSolving()
+{
+    for (const form::Field which : form::allFields) {
+        if (!form::solvesForRatio(which)) continue;
+        auto* solve = new QAction(tr("Solve for a Ratio\u2026"), this);
+        solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+        solve->setShortcutContext(Qt::WidgetShortcut);
+        connect(solve, &QAction::triggered, this, [this, which] { run([this, which] { form_.solveForRatio(which); }, true); });
+        auto* edit = static_cast<FigureField*>(field(which));
+        edit->offerFirst(solve);
+        edit->setToolTip(tr("Ctrl+T, or Solve for a Ratio\u2026 in the right-click menu, finds the figure for this field "
+                            "that gives the compression ratio you want."));
+    }
 }
 
 void Form1Window::bindEvents()
@@ -207,19 +228,25 @@ bool Form1Window::focusNextPrevChild(bool next)
     return true;
 }
 
+void Form1Window::run(Procedure procedure)
+{
+    run([this, procedure] { (form_.*procedure)(); }, procedure == &form::Form1::calcClick);
+}
+
 // Every event enters the procedures here. While a procedure's message box is
 // open, nothing else may start one.
-void Form1Window::run(Procedure procedure)
+void Form1Window::run(const std::function<void()>& procedure, bool blamedFieldTakesFocus)
 {
     if (messageOpen_) return;
     try {
-        (form_.*procedure)();
+        procedure();
     } catch (const numeric::RuntimeError& error) {
         report(error);
         // The field to correct takes the focus, ready to retype. Only after
-        // Calculate: after a leave procedure the user has already put the
-        // focus somewhere, and moving it would run leave procedures again.
-        if (procedure == &form::Form1::calcClick && !error.field().empty()) {
+        // Calculate and solving for a ratio: after a leave procedure the user
+        // has already put the focus somewhere, and moving it would run leave
+        // procedures again.
+        if (blamedFieldTakesFocus && !error.field().empty()) {
             auto* blamed = findChild<QLineEdit*>(QString::fromStdString(error.field()), Qt::FindDirectChildrenOnly);
             if (blamed) {
                 blamed->setFocus(Qt::OtherFocusReason);
@@ -255,7 +282,16 @@ void Form1Window::showMessage(const std::string& text)
     execModal(box);
 }
 
-void Form1Window::execModal(QMessageBox& box)
+std::optional<std::string> Form1Window::askWantedRatio(const form::RatioSolver& solver)
+{
+    const std::string_view caption = captionNaming(form::nameOf(solver.field()));
+    SolveDialog dialog(solver, QString::fromUtf8(caption), static_cast<QLabel*>(control("vorsil"))->text(), this);
+    execModal(dialog);
+    if (dialog.result() != QDialog::Accepted) return {};
+    return dialog.wantedRatio().toStdString();
+}
+
+void Form1Window::execModal(QDialog& box)
 {
     const bool wasOpen = std::exchange(messageOpen_, true);
     ++boxesShown_;
@@ -303,6 +339,14 @@ void Form1Window::setText(form::Field which, const std::string& text)
     edit->setText(QString::fromStdString(text));
     // A filled-in gasket volume is longer than its field: show where it starts.
     edit->setCursorPosition(0);
+}
+
+// QLineEdit::setText would clear the field's undo history.
+void Form1Window::replaceText(form::Field which, const std::string& text)
+{
+    QLineEdit* edit = field(which);
+    edit->selectAll();
+    edit->insert(QString::fromStdString(text));
 }
 
 bool Form1Window::isSelected(form::Option which) const

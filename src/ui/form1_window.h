@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -19,7 +20,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QLocale;
-class QMessageBox;
+class QDialog;
 class QRadioButton;
 
 namespace ui {
@@ -41,6 +42,7 @@ private:
 
     std::string text(form::Field field) const override;
     void setText(form::Field field, const std::string& text) override;
+    void replaceText(form::Field field, const std::string& text) override;
     bool isSelected(form::Option option) const override;
     void setSelected(form::Option option, bool selected) override;
     bool isUsetoplandChecked() const override;
@@ -49,15 +51,18 @@ private:
     void moveFocus(form::Field field) override;
     std::vector<form::Field> textFields() const override;
     void showMessage(const std::string& text) override;
+    std::optional<std::string> askWantedRatio(const form::RatioSolver& solver) override;
     void printImage() override;
 
     void buildControls();
     void bindEvents();
     void run(Procedure procedure);
+    void run(const std::function<void()>& procedure, bool blamedFieldTakesFocus);
+    void offerSolving();
     void report(const numeric::RuntimeError& error);
     void leave(QObject* field, const QWidget* next, Qt::FocusReason reason);
     void calculateFromField();
-    void execModal(QMessageBox& box);
+    void execModal(QDialog& box);
     void tellPrintNews(const PrintNews& news);
 
     QLineEdit* field(form::Field field) const;

@@ -28,6 +28,12 @@ void FakeForm::setSelected(Option option, bool selected)
     if (selected && !wasSelected && form) option == Option::inches ? form->inchesClick() : form->mmClick();
 }
 
+std::optional<std::string> FakeForm::askWantedRatio(const RatioSolver& solver)
+{
+    if (wantedRatio) offered = solver.solve(*wantedRatio);
+    return wantedRatio;
+}
+
 void FakeForm::printImage()
 {
     if (printerMissing) throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, "no printer");

@@ -5,6 +5,7 @@
 // most one button selected.
 
 #include "form/form1.h"
+#include "form/solve.h"
 
 #include <map>
 #include <optional>
@@ -25,9 +26,12 @@ public:
     int pagesPrinted = 0;
     bool printerMissing = false;
     Form1* form = nullptr;  // whose Click procedures selecting an option runs
+    std::optional<std::string> wantedRatio;  // typed into the solve dialog; none cancels it
+    std::optional<Solution> offered;         // what the dialog showed for it
 
     std::string text(Field field) const override;
     void setText(Field field, const std::string& text) override { texts[field] = text; }
+    void replaceText(Field field, const std::string& text) override { texts[field] = text; }
     bool isSelected(Option option) const override { return option == Option::inches ? inches : mm; }
     void setSelected(Option option, bool selected) override;
     bool isUsetoplandChecked() const override { return usetopland; }
@@ -36,6 +40,7 @@ public:
     void moveFocus(Field field) override { focus = field; }
     std::vector<Field> textFields() const override { return {allFields.begin(), allFields.end()}; }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    std::optional<std::string> askWantedRatio(const RatioSolver& solver) override;
     void printImage() override;
 
     std::string caption(Caption which) const;

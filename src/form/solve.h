@@ -1,0 +1,65 @@
+#pragma once
+// Solving one field for the ratio the user wants: the chamber, dome or gasket
+// volume, the deck height or the gasket's compressed thickness. The figure
+// comes from Calculate's own reads and volume steps with the one unknown
+// worked back from the clearance the ratio needs, rounded to what a builder
+// can make or measure; the ratio it gives is found by running Calculate on it.
+
+#include "form/form_view.h"
+#include "form/ratio_steps.h"
+#include "numeric/number_locale.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace form {
+
+inline constexpr const char* kGasketBoreToSolveMessage = "Enter the Gasket Bore to solve for the Compressed Thickness";
+
+// chamb, dome, gasketvol, deck and compthick.
+bool solvesForRatio(Field field);
+
+// Why no figure can be written: an English sentence with %1, %2... where the
+// figures go, so that the window can translate it; field names the field whose
+// text could not be used, when that is the reason.
+struct Refusal {
+    std::string sentence;
+    std::vector<std::string> figures = {};
+    std::string field = {};
+};
+
+// The sentence with its figures put in, after "field: " when it names one.
+std::string spelled(const Refusal& refusal);
+
+// What one wanted ratio gives; every text is in the user's locale.
+struct Solution {
+    std::string figure;  // to be written into the field; empty when refused
+    std::string unit;    // of the figure: "cc", "in" or "mm"
+    std::string ratio;   // that Calculate then shows
+    std::string quench;  // deck height plus thickness, when solving either and both hold figures
+    Refusal refusal;
+};
+
+class RatioSolver {
+public:
+    // Reads the lengths with Calculate's strict reads, the field's own text
+    // never; raises, naming the field, for a length that is not a number.
+    RatioSolver(const FormView& view, numeric::NumberLocale locale, Field field);
+
+    Field field() const { return field_; }
+    // The wanted ratio is read with the strict conversion; it must be above 1.
+    Solution solve(std::string_view wantedRatio) const;
+
+private:
+    double roundedFigure(double wanted, Solution& solution) const;
+    void addQuench(double figure, Solution& solution) const;
+
+    const FormView& view_;
+    numeric::NumberLocale locale_;
+    Field field_;
+    Lengths cm_;
+    int decimals_;  // of the figure: 2 for cc, 4 for inches, 3 for mm
+};
+
+}  // namespace form

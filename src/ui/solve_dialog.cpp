@@ -1,0 +1,82 @@
+#include "ui/solve_dialog.h"
+
+#include "ui/control_table.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+// The form's sentences are English with numbered places for the figures.
+QString translated(const form::Refusal& refusal)
+{
+    QString text = QCoreApplication::translate("form", refusal.sentence.c_str());
+    for (const std::string& figure : refusal.figures) text = text.arg(QString::fromStdString(figure));
+    if (const std::string_view caption = captionNaming(refusal.field); !caption.empty())
+        text = SolveDialog::tr("%1: %2").arg(QString::fromUtf8(caption), text);
+    return text;
+}
+
+}  // namespace
+
+SolveDialog::SolveDialog(const form::RatioSolver& solver, const QString& caption, const QString& ratio,
+                         QWidget* parent)
+    : QDialog(parent), solver_(solver)
+{
+    setWindowTitle(tr("Solve for a Ratio"));
+    auto* question = new QLabel(tr("Change \u201c%1\u201d to give a compression ratio of").arg(caption));
+    ratio_ = new QLineEdit(ratio);
+    ratio_->selectAll();
+    question->setBuddy(ratio_);
+    outcome_ = new QLabel;
+    outcome_->setWordWrap(true);
+    // Room for the longest sentence, so the dialog does not jump while typing.
+    outcome_->setMinimumSize(fontMetrics().averageCharWidth() * 50, fontMetrics().lineSpacing() * 3);
+    outcome_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(ratio_, &QLineEdit::textChanged, this, &SolveDialog::showSolution);
+
+    auto* wanted = new QHBoxLayout;
+    wanted->addWidget(ratio_);
+    wanted->addWidget(new QLabel(tr(": 1")));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question);
+    layout->addLayout(wanted);
+    layout->addWidget(outcome_);
+    layout->addWidget(buttons);
+    showSolution();
+}
+
+QString SolveDialog::wantedRatio() const
+{
+    return ratio_->text();
+}
+
+void SolveDialog::showSolution()
+{
+    const form::Solution solution = solver_.solve(ratio_->text().toStdString());
+    ok_->setEnabled(!solution.figure.empty());
+    if (solution.figure.empty()) {
+        outcome_->setText(translated(solution.refusal));
+        return;
+    }
+    const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
+    QString outcome = tr("%1 %2 would be written, giving %3 : 1.")
+                          .arg(text(solution.figure), text(solution.unit), text(solution.ratio));
+    if (!solution.quench.empty())
+        outcome += "\n" + tr("Quench distance: %1 %2.").arg(text(solution.quench), text(solution.unit));
+    outcome_->setText(outcome);
+}
+
+}  // namespace ui
