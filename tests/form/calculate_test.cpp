@@ -23,20 +23,14 @@ struct Engine {
 };
 
 // A filled engine of the first worked example: only the named entries differ.
-std::vector<std::pair<Field, std::string>> example1(std::vector<std::pair<Field, std::string>> changes = {})
+Entries example1(const Entries& changes = {})
 {
-    std::vector<std::pair<Field, std::string>> entries = {
-        {cyls, "8"}, {bore, "4.030"}, {stroke, "3.480"}, {deck, "0.015"}, {chamb, "64"}, {dome, "-5"}, {gasketvol, "9.2"}};
-    entries.insert(entries.end(), changes.begin(), changes.end());
-    return entries;
+    return workedExample1(changes);
 }
 
 const std::vector<Engine> engines = {
     {"worked example in inches", Option::inches, false, example1(), "9.9417"},
-    {"worked example in mm with dead area", Option::mm, true,
-     {{cyls, "4"}, {bore, "102.0"}, {stroke, "88.4"}, {deck, "0.25"}, {chamb, "58.5"}, {dome, "3.2"}, {gasketvol, "8.6"},
-      {piston, "101.6"}, {topring, "6.5"}},
-     "11.8834"},
+    {"worked example in mm with dead area", Option::mm, true, workedExample2(), "11.8834"},
     {"same engine in inches", Option::inches, false,
      {{cyls, "8"}, {bore, "4"}, {stroke, "3"}, {deck, "0.01"}, {chamb, "60"}, {dome, "0"}, {gasketvol, "8"}}, "9.8163"},
     {"same engine in mm", Option::mm, false,

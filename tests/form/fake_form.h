@@ -50,6 +50,13 @@ public:
     bool operator==(const FakeForm& other) const;
 };
 
+using Entries = std::vector<std::pair<Field, std::string>>;
+
+// The worked examples, with changes filled in after: in inches, 9.9417 : 1;
+// in millimetres with the dead area, 11.8834 : 1.
+Entries workedExample1(const Entries& changes = {});
+Entries workedExample2(const Entries& changes = {});
+
 // A fake window already through start-up, with its procedures.
 struct LoadedForm {
     explicit LoadedForm(numeric::NumberLocale locale = {});
