@@ -29,11 +29,14 @@ protected:
             dialogTitle = dialog->windowTitle();
             QTest::keyClicks(dialog->focusWidget(), ratio);
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            returnRefused = dialog->isVisible();
+            if (returnRefused) QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
         });
         answerer_.start();
     }
 
     QString dialogTitle;
+    bool returnRefused = false;  // and Escape pressed
 
 private:
     QTimer answerer_;
@@ -56,6 +59,33 @@ TEST_F(SolveForRatio, ctrl_t_in_the_chamber_writes_the_volume_for_the_ratio_type
     QTest::keyClick(chamb, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(text("chamb"), "64");
     EXPECT_EQ(caption("vorsil"), "10.5006");
+}
+
+TEST_F(SolveForRatio, a_ratio_that_cannot_be_had_is_not_accepted)
+{
+    typeFirstExample();
+    click("calc");
+    auto* dome = control<QLineEdit>("dome");
+    QTest::mouseClick(dome, Qt::LeftButton);
+    answerWith("1");
+    QTest::keyClick(dome, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(returnRefused);
+    EXPECT_EQ(text("dome"), "-5");
+    EXPECT_EQ(caption("vorsil"), "9.9417");
+}
+
+TEST_F(SolveForRatio, a_length_that_is_not_a_number_is_named_and_handed_back)
+{
+    typeFirstExample();
+    typeInto("bore", "abc");
+    auto* chamb = control<QLineEdit>("chamb");
+    QTest::mouseClick(chamb, Qt::LeftButton);
+    QTest::keyClick(chamb, Qt::Key_T, Qt::ControlModifier);
+    const auto boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Type mismatch\nBore: 'abc' is not a number.");
+    activate();
+    EXPECT_EQ(focused(), "bore");
 }
 
 TEST_F(SolveForRatio, the_context_menu_offers_it_first)
