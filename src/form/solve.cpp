@@ -132,8 +132,7 @@ Solution RatioSolver::solve(std::string_view wantedRatio) const
 // the wanted ratio needs: swept / (ratio - 1).
 double RatioSolver::roundedFigure(double wanted, Solution& solution) const
 {
-    const Volumes volumes =
-        readVolumes(view_, locale_, cm_, field_ == Field::compthick ? Field::gasketvol : field_);
+    const Volumes volumes = readVolumes(view_, locale_, cm_, field_ == Field::compthick ? Field::gasketvol : field_);
     if (volumes.swept == 0) {
         solution.refusal = {kNoSwept};
         return 0;
@@ -166,7 +165,8 @@ double RatioSolver::roundedFigure(double wanted, Solution& solution) const
     }
     figure = rounded(figure, decimals_);
 
-    const bool fits = field_ == Field::gasketvol ? figure >= 0 : field_ == Field::dome || field_ == Field::deck || figure > 0;
+    const bool fits =
+        field_ == Field::gasketvol ? figure >= 0 : field_ == Field::dome || field_ == Field::deck || figure > 0;
     if (!fits) {
         solution.refusal = {kTooLittleRoom,
                             {numberText(wanted, locale_), numberText(rounded(needed, 2), locale_),

@@ -111,11 +111,12 @@ void Form1Window::offerSolving()
         auto* solve = new QAction(tr("Solve for a Ratio\u2026"), this);
         solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
         solve->setShortcutContext(Qt::WidgetShortcut);
-        connect(solve, &QAction::triggered, this, [this, which] { run([this, which] { form_.solveForRatio(which); }, true); });
+        connect(solve, &QAction::triggered, this,
+                [this, which] { run([this, which] { form_.solveForRatio(which); }, true); });
         auto* edit = static_cast<FigureField*>(field(which));
         edit->offerFirst(solve);
-        edit->setToolTip(tr("Ctrl+T, or Solve for a Ratio\u2026 in the right-click menu, finds the figure for this field "
-                            "that gives the compression ratio you want."));
+        edit->setToolTip(tr("Ctrl+T, or Solve for a Ratio\u2026 in the right-click menu, finds the figure for this "
+                            "field that gives the compression ratio you want."));
     }
 }
 

@@ -18,7 +18,8 @@ namespace {
 QString translated(const form::Refusal& refusal)
 {
     QString text = QCoreApplication::translate("form", refusal.sentence.c_str());
-    for (const std::string& figure : refusal.figures) text = text.arg(QString::fromStdString(figure));
+    for (const std::string& figure : refusal.figures)
+        text = text.arg(QString::fromStdString(figure));
     if (const std::string_view caption = captionNaming(refusal.field); !caption.empty())
         text = SolveDialog::tr("%1: %2").arg(QString::fromUtf8(caption), text);
     return text;
@@ -26,14 +27,14 @@ QString translated(const form::Refusal& refusal)
 
 }  // namespace
 
-SolveDialog::SolveDialog(const form::RatioSolver& solver, const QString& caption, const QString& ratio,
-                         QWidget* parent)
+SolveDialog::SolveDialog(const form::RatioSolver& solver, const QString& caption, const QString& ratio, QWidget* parent)
     : QDialog(parent), solver_(solver)
 {
     setWindowTitle(tr("Solve for a Ratio"));
     auto* question = new QLabel(tr("Change \u201c%1\u201d to give a compression ratio of").arg(caption));
     ratio_ = new QLineEdit(ratio);
     ratio_->selectAll();
+    ratio_->setFocus();
     question->setBuddy(ratio_);
     outcome_ = new QLabel;
     outcome_->setWordWrap(true);

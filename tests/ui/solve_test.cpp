@@ -27,10 +27,11 @@ protected:
             if (!dialog || !dialog->isVisible()) return;
             answerer_.stop();
             dialogTitle = dialog->windowTitle();
-            QTest::keyClicks(dialog->focusWidget(), ratio);
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            auto* wanted = dialog->findChild<QLineEdit*>();
+            QTest::keyClicks(wanted, ratio);
+            QTest::keyClick(wanted, Qt::Key_Return);
             returnRefused = dialog->isVisible();
-            if (returnRefused) QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+            if (returnRefused) QTest::keyClick(wanted, Qt::Key_Escape);
         });
         answerer_.start();
     }
