@@ -25,12 +25,12 @@ struct Engine {
 // A filled engine of the first worked example: only the named entries differ.
 Entries example1(const Entries& changes = {})
 {
-    return workedExample1(changes);
+    return workedExample(false, changes);
 }
 
 const std::vector<Engine> engines = {
     {"worked example in inches", Option::inches, false, example1(), "9.9417"},
-    {"worked example in mm with dead area", Option::mm, true, workedExample2(), "11.8834"},
+    {"worked example in mm with dead area", Option::mm, true, workedExample(true), "11.8834"},
     {"same engine in inches", Option::inches, false,
      {{cyls, "8"}, {bore, "4"}, {stroke, "3"}, {deck, "0.01"}, {chamb, "60"}, {dome, "0"}, {gasketvol, "8"}}, "9.8163"},
     {"same engine in mm", Option::mm, false,

@@ -56,20 +56,14 @@ bool FakeForm::operator==(const FakeForm& other) const
     return visible(*this) == visible(other);
 }
 
-Entries workedExample1(const Entries& changes)
+Entries workedExample(bool second, const Entries& changes)
 {
     using enum Field;
-    Entries entries = {{cyls, "8"},   {bore, "4.030"}, {stroke, "3.480"}, {deck, "0.015"},
-                       {chamb, "64"}, {dome, "-5"},    {gasketvol, "9.2"}};
-    entries.insert(entries.end(), changes.begin(), changes.end());
-    return entries;
-}
-
-Entries workedExample2(const Entries& changes)
-{
-    using enum Field;
-    Entries entries = {{cyls, "4"},   {bore, "102.0"},    {stroke, "88.4"},  {deck, "0.25"},  {chamb, "58.5"},
-                       {dome, "3.2"}, {gasketvol, "8.6"}, {piston, "101.6"}, {topring, "6.5"}};
+    Entries entries =
+        second ? Entries{{cyls, "4"},   {bore, "102.0"},    {stroke, "88.4"},  {deck, "0.25"},  {chamb, "58.5"},
+                         {dome, "3.2"}, {gasketvol, "8.6"}, {piston, "101.6"}, {topring, "6.5"}}
+               : Entries{{cyls, "8"},   {bore, "4.030"}, {stroke, "3.480"}, {deck, "0.015"},
+                         {chamb, "64"}, {dome, "-5"},    {gasketvol, "9.2"}};
     entries.insert(entries.end(), changes.begin(), changes.end());
     return entries;
 }

@@ -52,10 +52,9 @@ public:
 
 using Entries = std::vector<std::pair<Field, std::string>>;
 
-// The worked examples, with changes filled in after: in inches, 9.9417 : 1;
-// in millimetres with the dead area, 11.8834 : 1.
-Entries workedExample1(const Entries& changes = {});
-Entries workedExample2(const Entries& changes = {});
+// The first worked example (inches, 9.9417 : 1) or the second (mm with the
+// dead area, 11.8834 : 1), with changes filled in after.
+Entries workedExample(bool second, const Entries& changes = {});
 
 // A fake window already through start-up, with its procedures.
 struct LoadedForm {
