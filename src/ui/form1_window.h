@@ -16,11 +16,11 @@
 #include <vector>
 
 class QCheckBox;
+class QDialog;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QLocale;
-class QDialog;
 class QRadioButton;
 
 namespace ui {
