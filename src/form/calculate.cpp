@@ -11,6 +11,8 @@
 #include "numeric/conversions.h"
 #include "numeric/currency.h"
 
+#include <optional>
+
 namespace form {
 
 using namespace numeric;
@@ -56,13 +58,18 @@ void readLengths(const FormView& view, const NumberLocale& locale, ToCentimetres
 
 void Form1::calcClick()
 {
+    // The focus goes to the first empty entry in Tab order, the order in
+    // which Field lists them, whatever order the window visits them in.
+    std::optional<Field> firstMissing;
     for (const Field field : view_.textFields()) {
         if (field == Field::gasketbore || field == Field::compthick || field == Field::gasketvol) continue;
         if ((field == Field::piston || field == Field::topring) && !view_.isUsetoplandChecked()) continue;
-        if (view_.text(field).empty()) {
-            view_.showMessage(kAllValuesMessage);
-            return;
-        }
+        if (view_.text(field).empty() && (!firstMissing || field < *firstMissing)) firstMissing = field;
+    }
+    if (firstMissing) {
+        view_.showMessage(kAllValuesMessage);
+        view_.moveFocus(*firstMissing);
+        return;
     }
 
     // Both units are tested, each on its own: with neither selected every

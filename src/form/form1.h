@@ -27,9 +27,11 @@ public:
 
     void formLoad();
     void calcClick();
+    void cylsLostFocus() { showCapacity(); }
     void boreLostFocus() { showCapacity(); }
     void strokeLostFocus() { showCapacity(); }
-    void compthickLostFocus();
+    void gasketboreLostFocus() { showGasketVolume(); }
+    void compthickLostFocus() { showGasketVolume(); }
     void gasketvolLostFocus();
     void inchesClick();
     void mmClick();
@@ -38,7 +40,8 @@ public:
 
 private:
     void showCapacity();
-    void showCapacityUnit(const char* unit);
+    void showGasketVolume();
+    void changeUnit(const char* capacityUnit);
 
     FormView& view_;
     const numeric::NumberLocale locale_;

@@ -9,6 +9,9 @@ class FigureField : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
+    // Selects the whole figure for overtyping, the view at its first digit.
+    void selectFigure();
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
 };
