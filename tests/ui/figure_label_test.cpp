@@ -52,6 +52,7 @@ TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_
         label->actions().front()->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), label->text());
     }
+    activate();
     EXPECT_EQ(focused(), "stroke");
     EXPECT_TRUE(caption("Label17").startsWith("355.11"));
 }
