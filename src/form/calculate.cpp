@@ -12,6 +12,8 @@
 #include "numeric/conversions.h"
 #include "numeric/currency.h"
 
+#include <optional>
+
 namespace form {
 
 using namespace numeric;
@@ -59,16 +61,19 @@ void readLengthsIn(const FormView& view, const NumberLocale& locale, ToCentimetr
 
 bool entriesMissing(FormView& view, std::optional<Field> unknown)
 {
+    // The focus goes to the first empty entry in Tab order, the order in
+    // which Field lists them, whatever order the window visits them in.
+    std::optional<Field> firstMissing;
     for (const Field field : view.textFields()) {
         if (field == Field::gasketbore || field == Field::compthick || field == Field::gasketvol) continue;
         if ((field == Field::piston || field == Field::topring) && !view.isUsetoplandChecked()) continue;
         if (field == unknown) continue;
-        if (view.text(field).empty()) {
-            view.showMessage(kAllValuesMessage);
-            return true;
-        }
+        if (view.text(field).empty() && (!firstMissing || field < *firstMissing)) firstMissing = field;
     }
-    return false;
+    if (!firstMissing) return false;
+    view.showMessage(kAllValuesMessage);
+    view.moveFocus(*firstMissing);
+    return true;
 }
 
 // Both units are tested, each on its own: with neither selected every length

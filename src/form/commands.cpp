@@ -1,6 +1,7 @@
-// Start-up, the unit choice, Clear and Print. A change of unit recomputes only
-// the capacity, whose unit it names; the lengths already typed are read in the
-// new unit from the next calculation on.
+// Start-up, the unit choice, Clear and Print. A change of unit recomputes the
+// figures filled in from lengths, the capacity and the gasket volume, so that
+// none stands beside lengths it was not computed from; the ratio waits for the
+// next calculation.
 
 #include "form/form1.h"
 
@@ -15,32 +16,36 @@ void Form1::formLoad()
 
 void Form1::inchesClick()
 {
-    showCapacityUnit("Cu In");
+    changeUnit("Cu In");
 }
 
 void Form1::mmClick()
 {
-    showCapacityUnit("CC");
+    changeUnit("CC");
 }
 
 // A capacity never stands beside a unit it was not computed in: it is
 // computed again in the new unit, as on leaving bore, or left empty while
-// bore or stroke is, or when it cannot be computed.
-void Form1::showCapacityUnit(const char* unit)
+// bore or stroke is, or when it cannot be computed. The gasket volume is then
+// computed again from its dimensions, as on leaving them; one the user typed
+// without dimensions stays.
+void Form1::changeUnit(const char* capacityUnit)
 {
-    view_.setCaption(Caption::Label18, unit);
+    view_.setCaption(Caption::Label18, capacityUnit);
     view_.setCaption(Caption::Label17, {});
     showCapacity();
+    showGasketVolume();
 }
 
-// Returns the entries to their start-up state; the last ratio and capacity
-// stay on display.
+// Returns the entries to their start-up state, ready for the next engine from
+// the first field; the last ratio and capacity stay on display.
 void Form1::clearClick()
 {
     for (const Field field : view_.textFields()) view_.setText(field, {});
     view_.setSelected(Option::inches, true);
     view_.setSelected(Option::mm, false);
     view_.setUsetoplandChecked(false);
+    view_.moveFocus(Field::cyls);
 }
 
 void Form1::printClick()

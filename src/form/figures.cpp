@@ -71,4 +71,9 @@ double leadingNumber(const FormView& view, Field field, const NumberLocale& loca
     return readFigure(view, field, locale, [&](const std::string& text) { return parseLenient(text, locale); });
 }
 
+double wholeNumber(const FormView& view, Field field, const NumberLocale& locale)
+{
+    return readFigure(view, field, locale, [&](const std::string& text) { return parseStrict(text, locale); });
+}
+
 }  // namespace form

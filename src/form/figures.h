@@ -38,6 +38,10 @@ double readFigure(const FormView& view, Field field, const numeric::NumberLocale
 // The leading number of a field's text, or 0 (the lenient conversion).
 double leadingNumber(const FormView& view, Field field, const numeric::NumberLocale& locale);
 
+// A field's text as one number in the user's locale, nothing else (the strict
+// conversion): what lengths must be.
+double wholeNumber(const FormView& view, Field field, const numeric::NumberLocale& locale);
+
 // Runs steps of arithmetic; an error that does not yet say what went wrong
 // is told as what.
 template <typename Steps>

@@ -1,8 +1,10 @@
 // What the window fills in while the user moves through the fields: the
-// engine's capacity on leaving bore or stroke, the head-gasket volume on leaving
-// compthick, and a reminder on leaving an empty gasketvol. Everything here reads
-// figures with the lenient conversion, so text that is not a number counts as
-// its leading number, or 0.
+// engine's capacity on leaving cyls, bore or stroke, the head-gasket volume on
+// leaving either gasket dimension, and a reminder on leaving an empty
+// gasketvol. The capacity reads its figures with the lenient conversion, so
+// text that is not a number counts as its leading number, or 0. The gasket
+// dimensions are lengths, read strictly as the ratio reads them: a typo there
+// is told, not counted as a gasket of 0 cc.
 
 #include "form/circle.h"
 #include "form/figures.h"
@@ -35,7 +37,7 @@ void Form1::showCapacity()
     view_.setCaption(Caption::Label17, numberText(capacity, locale_));
 }
 
-void Form1::compthickLostFocus()
+void Form1::showGasketVolume()
 {
     // Without both gasket dimensions there is nothing to compute from, and
     // writing 0 would silently replace a volume the user typed; the gasket
@@ -44,8 +46,8 @@ void Form1::compthickLostFocus()
 
     // ((gasket bore / 2)^2 * pi) * thickness, in cubic units of the typed length.
     const auto cubicLength = [this] {
-        const double thickness = leadingNumber(view_, Field::compthick, locale_);
-        const double gasketBore = leadingNumber(view_, Field::gasketbore, locale_);
+        const double thickness = wholeNumber(view_, Field::compthick, locale_);
+        const double gasketBore = wholeNumber(view_, Field::gasketbore, locale_);
         return computing(kFiguresTooLarge, [&] { return checkedStep(halfSquared(gasketBore) * kPi * thickness); });
     };
 

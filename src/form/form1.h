@@ -28,9 +28,11 @@ public:
 
     void formLoad();
     void calcClick();
+    void cylsLostFocus() { showCapacity(); }
     void boreLostFocus() { showCapacity(); }
     void strokeLostFocus() { showCapacity(); }
-    void compthickLostFocus();
+    void gasketboreLostFocus() { showGasketVolume(); }
+    void compthickLostFocus() { showGasketVolume(); }
     void gasketvolLostFocus();
     void inchesClick();
     void mmClick();
@@ -42,7 +44,8 @@ public:
 
 private:
     void showCapacity();
-    void showCapacityUnit(const char* unit);
+    void showGasketVolume();
+    void changeUnit(const char* capacityUnit);
 
     FormView& view_;
     const numeric::NumberLocale locale_;

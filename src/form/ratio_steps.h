@@ -22,8 +22,9 @@ struct Volumes {
     double boreArea = 0, swept = 0, deadArea = 0, deck = 0, gasket = 0, chamber = 0, chamberAndGasket = 0, dome = 0;
 };
 
-// Shows "All values must be entered" at the first empty field that Calculate
-// needs, passing over unknown, and says whether it did.
+// When a field that Calculate needs is empty (unknown passed over), shows
+// "All values must be entered", moves the focus to the first such field and
+// answers true.
 bool entriesMissing(FormView& view, std::optional<Field> unknown = {});
 
 // Each selected unit's chain of strict length reads. The unknown length

@@ -192,6 +192,7 @@ void Form1::solveForRatio(Field field)
     if (!solvesForRatio(field) || entriesMissing(view_, field)) return;
     if (field == Field::compthick && view_.text(Field::gasketbore).empty()) {
         view_.showMessage(kGasketBoreToSolveMessage);
+        view_.moveFocus(Field::gasketbore);
         return;
     }
     const RatioSolver solver(view_, locale_, field);

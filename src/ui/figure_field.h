@@ -11,6 +11,9 @@ class FigureField : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
+    // Selects the whole figure for overtyping, the view at its first digit.
+    void selectFigure();
+
     // An action of this field's own: its shortcut works while the field has
     // the focus, and it comes first in the context menu, before Qt's entries.
     void offerFirst(QAction* action);

@@ -4,7 +4,11 @@
 #include "numeric/number_text.h"
 #include "numeric/runtime_error.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QPainter>
 #include <QStyle>
@@ -58,6 +62,22 @@ QString FigureLabel::shownText() const
     const qreal room = contentsRect().width();
     return roundedToFit(text(), locale().decimalPoint(),
                         [&](const QString& shown) { return metrics.horizontalAdvance(shown) <= room; });
+}
+
+void FigureLabel::setFigure(const QString& figure)
+{
+    setText(figure);
+    setToolTip(figure);
+    if (copy_) copy_->setEnabled(!figure.isEmpty());
+}
+
+void FigureLabel::offerCopy()
+{
+    copy_ = new QAction(QIcon::fromTheme(QStringLiteral("edit-copy")), tr("Copy"), this);
+    copy_->setEnabled(!text().isEmpty());
+    connect(copy_, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(text()); });
+    addAction(copy_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void FigureLabel::paintEvent(QPaintEvent* event)

@@ -97,6 +97,8 @@ void Form1Window::buildControls()
     colourControls(*this);
 
     control("Label10")->setToolTip(QString::fromUtf8(kDeadAreaToolTip));
+    for (const form::Caption result : {form::Caption::vorsil, form::Caption::Label17})
+        figureLabel(result)->offerCopy();
     usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
     usetopland_->setTristate(false);
     offerSolving();
@@ -140,8 +142,10 @@ void Form1Window::bindEvents()
     onSelect(form::Option::mm, &form::Form1::mmClick);
 
     leaveProcedures_ = {
+        {field(form::Field::cyls), &form::Form1::cylsLostFocus},
         {field(form::Field::bore), &form::Form1::boreLostFocus},
         {field(form::Field::stroke), &form::Form1::strokeLostFocus},
+        {field(form::Field::gasketbore), &form::Form1::gasketboreLostFocus},
         {field(form::Field::compthick), &form::Form1::compthickLostFocus},
         {field(form::Field::gasketvol), &form::Form1::gasketvolLostFocus},
     };
@@ -187,20 +191,25 @@ void Form1Window::keyPressEvent(QKeyEvent* event)
     QWidget* focus = focusWidget();
     if (auto* button = qobject_cast<QPushButton*>(focus); enter && button)
         button->click();
-    else if (enter && qobject_cast<QLineEdit*>(focus))
-        calculateFromField();
+    else if (auto* figure = dynamic_cast<FigureField*>(focus); enter && figure)
+        calculateFromField(*figure);
     else
         QWidget::keyPressEvent(event);
 }
 
 // As a click on Calculate would: the field is left first, so that its
-// procedure runs, and a box that this opens takes the click.
-void Form1Window::calculateFromField()
+// procedure runs, and a box that this opens takes the click. Then the user
+// is back where he was typing, the figure selected for the next try; a box
+// sends the focus where it asks for a correction instead.
+void Form1Window::calculateFromField(FigureField& from)
 {
     auto* calc = static_cast<QPushButton*>(control("calc"));
     const int boxesBefore = boxesShown_;
     calc->setFocus(Qt::OtherFocusReason);
     if (boxesShown_ == boxesBefore) calc->click();
+    if (boxesShown_ != boxesBefore) return;
+    from.setFocus(Qt::OtherFocusReason);
+    from.selectFigure();
 }
 
 // The desktop's palette may change while the calculator runs, from light to
@@ -286,7 +295,7 @@ void Form1Window::showMessage(const std::string& text)
 std::optional<std::string> Form1Window::askWantedRatio(const form::RatioSolver& solver)
 {
     const std::string_view caption = captionNaming(form::nameOf(solver.field()));
-    SolveDialog dialog(solver, QString::fromUtf8(caption), static_cast<QLabel*>(control("vorsil"))->text(), this);
+    SolveDialog dialog(solver, QString::fromUtf8(caption), figureLabel(form::Caption::vorsil)->text(), this);
     execModal(dialog);
     if (dialog.result() != QDialog::Accepted) return {};
     return dialog.wantedRatio().toStdString();
@@ -377,10 +386,7 @@ void Form1Window::setUsetoplandChecked(bool checked)
 
 void Form1Window::setCaption(form::Caption which, const std::string& text)
 {
-    auto* label = static_cast<QLabel*>(control(form::nameOf(which)));
-    label->setText(QString::fromStdString(text));
-    // A long capacity is wider than its box; the tool tip shows all of it.
-    label->setToolTip(label->text());
+    figureLabel(which)->setFigure(QString::fromStdString(text));
 }
 
 void Form1Window::moveFocus(form::Field which)
@@ -410,6 +416,11 @@ std::vector<form::Field> Form1Window::textFields() const
 QWidget* Form1Window::control(std::string_view name) const
 {
     return findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+}
+
+FigureLabel* Form1Window::figureLabel(form::Caption which) const
+{
+    return static_cast<FigureLabel*>(control(form::nameOf(which)));
 }
 
 QLineEdit* Form1Window::field(form::Field which) const

@@ -25,6 +25,9 @@ class QRadioButton;
 
 namespace ui {
 
+class FigureField;
+class FigureLabel;
+
 class Form1Window : public QWidget, private form::FormView {
     Q_OBJECT
 
@@ -61,10 +64,11 @@ private:
     void offerSolving();
     void report(const numeric::RuntimeError& error);
     void leave(QObject* field, const QWidget* next, Qt::FocusReason reason);
-    void calculateFromField();
+    void calculateFromField(FigureField& from);
     void execModal(QDialog& box);
     void tellPrintNews(const PrintNews& news);
 
+    FigureLabel* figureLabel(form::Caption caption) const;
     QLineEdit* field(form::Field field) const;
     QRadioButton* option(form::Option option) const;
     QWidget* control(std::string_view name) const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <variant>
 
 namespace form::testing {
@@ -131,20 +132,21 @@ INSTANTIATE_TEST_SUITE_P(Engines, CalculateTest, ::testing::ValuesIn(engines), [
     return name;
 });
 
-TEST(CalculateEntries, a_missing_entry_shows_one_message_and_changes_nothing)
+TEST(CalculateEntries, a_missing_entry_shows_one_message_and_goes_to_the_first_empty_field)
 {
-    const std::vector<std::pair<const char*, std::vector<std::pair<Field, std::string>>>> incomplete = {
-        {"all empty", {}},
-        {"cyls empty", example1({{cyls, ""}})},
-        {"dome empty", example1({{dome, ""}})},
-        {"deck and chamber empty", example1({{deck, ""}, {chamb, ""}})},
+    const std::vector<std::tuple<const char*, std::vector<std::pair<Field, std::string>>, Field>> incomplete = {
+        {"all empty", {}, cyls},
+        {"cyls empty", example1({{cyls, ""}}), cyls},
+        {"dome empty", example1({{dome, ""}}), dome},
+        {"deck and chamber empty", example1({{deck, ""}, {chamb, ""}}), chamb},
     };
-    for (const auto& [what, entries] : incomplete) {
+    for (const auto& [what, entries, firstEmpty] : incomplete) {
         LoadedForm window;
         window.view.captions[Caption::vorsil] = "9.9";
         window.view.fill(entries);
         FakeForm expected = window.view;
         expected.messages = {kAllValuesMessage};
+        expected.focus = firstEmpty;
 
         window.form.calcClick();
         EXPECT_EQ(window.view, expected) << what;

@@ -77,7 +77,7 @@ TEST(Clear, returns_the_entries_to_start_up_and_keeps_the_results)
     const LoadedForm fresh;
     FakeForm expected = fresh.view;
     expected.captions[Caption::vorsil] = "9.9417";
-    expected.focus = chamb;
+    expected.focus = cyls;  // ready for the next engine
     // Back to inches with bore and stroke empty: no capacity in cubic inches.
     EXPECT_EQ(window.view, expected);
 

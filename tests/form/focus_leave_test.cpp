@@ -16,7 +16,7 @@ struct Case {
     std::string expected;
 };
 
-TEST(Capacity, shows_cubic_inches_or_cc_on_leaving_bore_or_stroke)
+TEST(Capacity, shows_cubic_inches_or_cc_on_leaving_cyls_bore_or_stroke)
 {
     const std::vector<Case> cases = {
         {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}, {cyls, "8"}}, "355.115158454753"},
@@ -31,7 +31,7 @@ TEST(Capacity, shows_cubic_inches_or_cc_on_leaving_bore_or_stroke)
         {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}, {cyls, "-8"}}, "-355.115158454753"},
     };
     for (const auto& [unit, entries, expected] : cases) {
-        for (const auto leave : {&Form1::boreLostFocus, &Form1::strokeLostFocus}) {
+        for (const auto leave : {&Form1::cylsLostFocus, &Form1::boreLostFocus, &Form1::strokeLostFocus}) {
             LoadedForm window(numeric::NumberLocale{",", "."});  // the capacity is shown in the user's locale
             window.view.setSelected(unit, true);
             window.view.fill(entries);
@@ -51,6 +51,7 @@ TEST(Capacity, waits_for_both_bore_and_stroke)
         window.view.captions[Caption::Label17] = "100";
         window.view.fill({{bore, entries.first}, {stroke, entries.second}, {cyls, "8"}});
         const FakeForm before = window.view;
+        window.form.cylsLostFocus();
         window.form.boreLostFocus();
         window.form.strokeLostFocus();
         EXPECT_EQ(window.view, before);
@@ -73,7 +74,8 @@ TEST(Capacity, overflow_keeps_the_last_capacity)
     }
 }
 
-TEST(GasketVolume, fills_in_cc_on_leaving_compthick)
+// Leaving either dimension, or choosing the unit, computes the volume afresh.
+TEST(GasketVolume, fills_in_cc_on_leaving_a_dimension_or_choosing_the_unit)
 {
     const std::vector<Case> cases = {
         {Option::inches, {{gasketbore, "4.1"}, {compthick, "0.04"}}, "8.6524042048344"},
@@ -87,11 +89,18 @@ TEST(GasketVolume, fills_in_cc_on_leaving_compthick)
         {Option::inches, {{gasketbore, "4.1"}, {compthick, "0.04"}, {gasketvol, "12"}}, "8.6524042048344"},
     };
     for (const auto& [unit, entries, expected] : cases) {
+        for (const auto leave : {&Form1::gasketboreLostFocus, &Form1::compthickLostFocus}) {
+            LoadedForm window;
+            window.view.setSelected(unit, true);
+            window.view.fill(entries);
+            (window.form.*leave)();
+            EXPECT_EQ(window.view.text(gasketvol), expected);
+        }
         LoadedForm window;
-        window.view.setSelected(unit, true);
+        window.view.setSelected(unit == Option::mm ? Option::inches : Option::mm, true);
         window.view.fill(entries);
-        window.form.compthickLostFocus();
-        EXPECT_EQ(window.view.text(gasketvol), expected);
+        window.view.setSelected(unit, true);
+        EXPECT_EQ(window.view.text(gasketvol), expected) << "after a unit click";
     }
 }
 
@@ -117,12 +126,36 @@ TEST(GasketVolume, is_written_in_the_users_locale_and_enters_the_ratio_whole)
     }
 }
 
-TEST(GasketVolume, overflow_keeps_what_the_field_held)
+// The dimensions are lengths: a typo is told, naming its field, never taken
+// for a gasket of 0 cc; the thickness is read first.
+TEST(GasketVolume, a_figure_it_cannot_use_is_told_and_keeps_what_the_field_held)
 {
-    LoadedForm window;
-    window.view.fill({{gasketbore, "1E+200"}, {compthick, "1"}, {gasketvol, "9.2"}});
-    EXPECT_THROW(window.form.compthickLostFocus(), RuntimeError);
-    EXPECT_EQ(window.view.text(gasketvol), "9.2");
+    struct Bad {
+        std::string decimal, gasketBore, thickness;
+        ErrorKind kind;
+        std::string field;
+    };
+    const std::vector<Bad> cases = {
+        {".", "1E+200", "1", ErrorKind::Overflow, ""},
+        {".", "4.1", "O.039", ErrorKind::TypeMismatch, "compthick"},
+        {".", "4.1mm", "0.039", ErrorKind::TypeMismatch, "gasketbore"},
+        {".", "4.1mm", "O.039", ErrorKind::TypeMismatch, "compthick"},
+        {",", "4,1", "0.039", ErrorKind::TypeMismatch, "compthick"},
+    };
+    for (const auto& [decimal, gasketBore, thickness, kind, blamed] : cases) {
+        LoadedForm window({decimal, decimal == "." ? "," : "."});
+        window.view.fill({{gasketbore, gasketBore}, {compthick, thickness}, {gasketvol, "9.2"}});
+        window.view.focus = deck;
+        try {
+            window.form.gasketboreLostFocus();
+            ADD_FAILURE() << thickness << " raised nothing";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.kind(), kind) << thickness;
+            EXPECT_EQ(error.field(), blamed) << thickness;
+        }
+        EXPECT_EQ(window.view.text(gasketvol), "9.2");
+        EXPECT_EQ(window.view.focus, deck);
+    }
 }
 
 TEST(GasketCheck, asks_for_the_gasket_only_when_it_cannot_be_known)

@@ -60,9 +60,9 @@ const std::vector<SolveCase> cases = {
     {"thickness of 0 or less", compthick, false, {{gasketbore, "4.1"}}, "50", noRoom + "72.13 cc."},
 
     // Checks before the dialog opens.
-    {"a needed field empty", chamb, false, {{dome, ""}}, "10", "All values must be entered"},
+    {"a needed field empty", chamb, false, {{dome, ""}}, "10", "All values must be entered -> dome"},
     {"thickness without a gasket bore", compthick, false, {}, "10",
-     "Enter the Gasket Bore to solve for the Compressed Thickness"},
+     "Enter the Gasket Bore to solve for the Compressed Thickness -> gasketbore"},
     {"a length not a number", chamb, false, {{bore, "abc"}}, "10", "bore: 'abc' is not a number."},
     {"gasket bore read after the chain, before the deck", compthick, false, {{gasketbore, "x"}, {deck, "y"}}, "10",
      "gasketbore: 'x' is not a number."},
@@ -95,8 +95,12 @@ TEST(SolveForRatio, writes_the_figure_then_calculates_or_says_why_not)
         const auto& offered = window.view.offered;
         if (c.ratio.empty()) {
             if (offered) said = spelled(offered->refusal);
-            if (!window.view.messages.empty()) said = window.view.messages.front();
-            expected.messages = window.view.messages;
+            // A message sends the focus to the entry it asks for.
+            if (!window.view.messages.empty() && window.view.focus) {
+                said = window.view.messages.front() + " -> " + std::string(nameOf(*window.view.focus));
+                expected.messages = window.view.messages;
+                expected.focus = window.view.focus;
+            }
             EXPECT_EQ(said, c.outcome) << c.what;
             EXPECT_EQ(window.view, expected) << c.what;
             continue;

@@ -57,7 +57,7 @@ TEST_F(Commands, clear_restores_the_start_up_entries_and_keeps_the_ratio)
         EXPECT_EQ(caption("vorsil"), "11.8834");
         // Back in inches, with no bore or stroke to compute it from.
         EXPECT_EQ(caption("Label17"), "");
-        EXPECT_EQ(focused(), "clear");
+        EXPECT_EQ(focused(), "cyls");
     }
 }
 

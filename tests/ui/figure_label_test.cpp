@@ -3,6 +3,10 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 
 namespace ui::testing {
@@ -24,11 +28,14 @@ TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
 
 using ResultLabels = WindowTest;
 
-TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_cut)
+// Copy, from the label's context menu, takes the whole figure; opening the
+// menu leaves no field, so a capacity waiting on stroke is not recomputed.
+TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_cut_and_copied_whole)
 {
     typeFirstExample();
     typeEntries({{"chamb", "0"}, {"dome", "0"}, {"deck", "0"}, {"gasketvol", "0.0000001"}});
     click("calc");
+    typeInto("stroke", "3");
     for (const auto& [name, mark] : {std::pair{"Label17", "355.11"}, {"vorsil", "E+"}}) {
         auto* label = control<FigureLabel>(name);
         const QString painted = label->shownText();
@@ -37,7 +44,17 @@ TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_
         EXPECT_LE(QFontMetricsF(label->font(), label).horizontalAdvance(painted), label->contentsRect().width());
         EXPECT_EQ(label->toolTip(), label->text());
         EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
+
+        const QPoint middle = label->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, middle, label->mapToGlobal(middle));
+        QApplication::sendEvent(label, &menu);  // the fixture closes the menu
+        ASSERT_EQ(label->actions().size(), 1);
+        label->actions().front()->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), label->text());
     }
+    activate();
+    EXPECT_EQ(focused(), "stroke");
+    EXPECT_TRUE(caption("Label17").startsWith("355.11"));
 }
 
 }  // namespace

@@ -22,8 +22,12 @@ Reference::Reference(const std::string& decimal, const std::string& group) : for
 void Reference::left(Field field, std::optional<Field> to)
 {
     switch (field) {
+    case Field::cyls: run(&form::Form1::cylsLostFocus); break;
     case Field::bore: run(&form::Form1::boreLostFocus); break;
     case Field::stroke: run(&form::Form1::strokeLostFocus); break;
+    case Field::gasketbore:
+        if (run(&form::Form1::gasketboreLostFocus)) ++gasketVolumes_;
+        break;
     case Field::compthick:
         if (run(&form::Form1::compthickLostFocus)) ++gasketVolumes_;
         break;

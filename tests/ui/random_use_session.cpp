@@ -68,7 +68,7 @@ private:
     bool responds();
     void check(int number, const Action* action, const QString& focusBefore);
     void checkBoxes(int number, const QStringList& seen, const std::vector<ExpectedBox>& expected);
-    void checkFocus(int number, const Action* action, const QString& focusBefore);
+    void checkFocus(int number, const Action* action, const QString& focusBefore, bool boxShown);
     void report(int number, const QString& invariant, const QString& detail);
     void adoptWindowState();
 
@@ -338,7 +338,7 @@ void Session::check(int number, const Action* action, const QString& focusBefore
                    .arg(checked("inches")).arg(checked("mm")).arg(checked("usetopland"))
                    .arg(expected.inches).arg(expected.mm).arg(expected.usetopland));
     checkBoxes(number, seen, reference_->takeBoxes());
-    checkFocus(number, action, focusBefore);
+    checkFocus(number, action, focusBefore, !seen.isEmpty());
 
     figures_.ratiosChecked = reference_->ratios();
     figures_.capacitiesChecked = reference_->capacities();
@@ -366,9 +366,10 @@ void Session::checkBoxes(int number, const QStringList& seen, const std::vector<
     if (next < seen.size()) report(number, "boxes", "unexpected box " + shown(seen[next]));
 }
 
-// The focus is where the user put it, or where the gasket reminder sent it;
-// Return in a field puts it on Calculate, as a click there would.
-void Session::checkFocus(int number, const Action* action, const QString& focusBefore)
+// The focus is where the user put it, or where a procedure sent it; Return
+// in a field leaves it in the field, unless a box on the way took the click
+// on Calculate.
+void Session::checkFocus(int number, const Action* action, const QString& focusBefore, bool boxShown)
 {
     const std::optional<Field> moved = reference_->takeFocusMove();
     if (!action) return;
@@ -378,7 +379,7 @@ void Session::checkFocus(int number, const Action* action, const QString& focusB
     if (moved) {
         wanted = name(*moved);
     } else if (action->act == Act::Return && fields_.count(control(focusBefore))) {
-        wanted = QStringLiteral("calc");
+        wanted = boxShown ? QStringLiteral("calc") : focusBefore;
     } else if (action->act != Act::Tab && action->act != Act::Backtab) {
         const QWidget* target = action->target.isEmpty() ? nullptr : control(action->target);
         wanted = target && (target->focusPolicy() & Qt::ClickFocus) ? action->target : focusBefore;

@@ -66,20 +66,25 @@ TEST_F(Calculator, return_or_enter_in_a_field_calculates_as_a_click_from_it_woul
     pressReturn(true);
     EXPECT_EQ(text("gasketvol"), "8.6524042048344") << "compthick is left first";
     EXPECT_EQ(caption("vorsil"), "9.9969");
-    EXPECT_EQ(focused(), "calc");
+    EXPECT_EQ(focused(), "compthick") << "back where the user was typing";
 
     typeInto("deck", "0.015");
     pressReturn();
     const QString byReturn = caption("vorsil");
+    EXPECT_EQ(focused(), "deck");
+    EXPECT_EQ(control<QLineEdit>("deck")->selectedText(), "0.015");
     click("calc");
     EXPECT_NE(byReturn, "9.9969");
     EXPECT_EQ(byReturn, caption("vorsil"));
 
+    typeInto("chamb", "");
     typeInto("dome", "");
     pressReturn();
     const auto boxes = takeBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "All values must be entered");
+    activate();
+    EXPECT_EQ(focused(), "chamb") << "the first empty field";
 }
 
 // The gasket reminder on leaving gasketvol stands between the user and
