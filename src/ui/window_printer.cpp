@@ -1,82 +1,146 @@
 #include "ui/window_printer.h"
 
 #include "numeric/runtime_error.h"
-#include "ui/window_page.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QWidget>
 
-#include <cstdio>
 #include <exception>
+#include <new>
 #include <system_error>
 #include <utility>
 
 namespace ui {
 
+namespace {
+
+// How long closing the window waits, in all, for pages on their way.
+constexpr auto kCloseWithin = std::chrono::seconds(5);
+
+QString translate(const char* text)
+{
+    return QCoreApplication::translate("ui::WindowPrinter", text);
+}
+
+} // namespace
+
 WindowPrinter::WindowPrinter(QWidget& window, Listener onNews) : window_(window), onNews_(std::move(onNews)) {}
 
 WindowPrinter::~WindowPrinter()
 {
-    // All are told first, so that their watches end together.
-    for (Print& print : prints_)
-        print.thread.request_stop();
-    prints_.clear(); // joins each
-    while (onTheirWay_ > 0)
-        settle();
+    closing_.closeBy(print::Clock::now() + kCloseWithin);
+    if (worker_.joinable()) {
+        worker_.request_stop();
+        worker_.join();
+    }
+    if (onTheirWay_ > 0) QApplication::restoreOverrideCursor();
 }
 
 void WindowPrinter::print()
 {
-    const std::string page = spoolWindowPage(window_);
-    const std::string title = window_.windowTitle().toStdString();
-    const int id = nextId_++;
-    // What the thread posts runs only once this click's event is done.
-    const auto send = [this, id, page, title](std::stop_token stop) {
-        bool heardBack = false;
-        try {
-            printPdfFile(page, title, stop, [&](const PrintNews& news) {
-                post([this, news, first = !std::exchange(heardBack, true)] {
-                    if (first) settle();
-                    // Showing a box needs memory too; without it there is no
-                    // way left to tell, and the window must go on.
-                    try {
-                        if (news.kind != PrintNews::Kind::HandedOver) onNews_(news);
-                    } catch (const std::exception&) {
-                    }
-                });
-            });
-            post([this, id, first = !heardBack] {
-                if (first) settle();
-                prints_.remove_if([id](const Print& print) { return print.id == id; }); // joins a finished thread
-            });
-        } catch (const std::exception&) {
-            // Out of memory for the news itself: the thread ends quietly rather
-            // than end the program; its page and its count stay as they are.
-        }
-    };
-    Print& added = prints_.emplace_back(Print{id, {}});
+    WindowImage image = recordWindow(window_);
     try {
-        added.thread = std::jthread(send);
+        if (!worker_.joinable()) worker_ = std::jthread([this](std::stop_token stop) { work(std::move(stop)); });
     } catch (const std::system_error& error) {
-        prints_.pop_back();
-        std::remove(page.c_str());
-        throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, std::string("The print could not be started (") +
-                                                                          error.what() + "), so nothing was printed.");
+        throw numeric::RuntimeError(numeric::ErrorKind::PrinterError,
+                                    translate("The print could not be started (%1), so nothing was printed.")
+                                        .arg(QString::fromLocal8Bit(error.what()))
+                                        .toStdString());
     }
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(image));
+    }
+    wake_.notify_one();
     if (onTheirWay_++ == 0) QApplication::setOverrideCursor(Qt::BusyCursor);
 }
 
-// Queued, so that it runs on the window's thread once the current event is
-// done; dropped if the printer is gone by then.
-void WindowPrinter::post(std::function<void()> onWindowThread)
+// The worker: pages one after another. Once the window closes, the pages
+// left go on until the cut-off, and are dropped after it.
+void WindowPrinter::work(std::stop_token stop)
 {
-    QMetaObject::invokeMethod(this, std::move(onWindowThread), Qt::QueuedConnection);
+    for (;;) {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, stop, [this] { return !queue_.empty(); });
+        if (queue_.empty() || closing_.pastCutoff()) return;
+        const WindowImage image = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        printOne(image);
+    }
 }
 
-// One page fewer on its way to the server.
-void WindowPrinter::settle()
+void WindowPrinter::printOne(const WindowImage& image)
 {
-    if (--onTheirWay_ == 0) QApplication::restoreOverrideCursor();
+    bool handedOver = false;
+    const auto onNews = [&](const print::News& news) {
+        const auto kind = news.kind == print::News::Kind::Paused    ? PrintNews::Kind::Paused
+                          : news.kind == print::News::Kind::Waiting ? PrintNews::Kind::Waiting
+                                                                    : PrintNews::Kind::Failed;
+        tell({kind, news.text}, 0);
+    };
+    try {
+        print::PrintJob job(closing_);
+        const auto paper = job.paper();
+        const QByteArray pdf =
+            drawPage(image, paper ? QPageSize(QSizeF(paper->widthMm, paper->heightMm), QPageSize::Millimeter)
+                                  : image.localPaper);
+        job.send(std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())), image.title.toStdString(), onNews);
+        handedOver = true;
+        tell({PrintNews::Kind::Failed, {}}, 1);
+        if (!closing_.closing()) job.watch(onNews);
+    } catch (const print::Failure& failure) {
+        if (failure.cause.empty()) {
+            tell({PrintNews::Kind::Failed, failure.text}, 1);
+            return;
+        }
+        // The pages behind cannot print either: one box for them all.
+        const int pages = 1 + failQueued();
+        const QString text =
+            pages == 1
+                ? QString::fromStdString(failure.text)
+                : translate("%1, so %2 pages were not printed.").arg(QString::fromStdString(failure.cause)).arg(pages);
+        tell({PrintNews::Kind::Failed, text.toStdString()}, pages);
+    } catch (const std::bad_alloc&) {
+        tell({PrintNews::Kind::Failed,
+              translate("There was not enough memory to send the page, so it may not have printed.").toStdString()},
+             handedOver ? 0 : 1);
+    } catch (const std::exception& error) {
+        tell({PrintNews::Kind::Failed, translate("Sending the page failed (%1), so it may not have printed.")
+                                           .arg(QString::fromLocal8Bit(error.what()))
+                                           .toStdString()},
+             handedOver ? 0 : 1);
+    }
+}
+
+// Takes the pages queued behind out of the queue; says how many.
+int WindowPrinter::failQueued()
+{
+    const std::lock_guard lock(mutex_);
+    const int pages = static_cast<int>(queue_.size());
+    queue_.clear();
+    return pages;
+}
+
+// On the window's thread, once the current event is done: settled pages are
+// no longer on their way, and news with words is heard. Dropped when the
+// window is gone.
+void WindowPrinter::tell(PrintNews news, int settled)
+{
+    if (closing_.closing()) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, news = std::move(news), settled] {
+            if (settled > 0 && (onTheirWay_ -= settled) == 0) QApplication::restoreOverrideCursor();
+            // Showing a box needs memory too; without it there is no way
+            // left to tell, and the window must go on.
+            try {
+                if (!news.text.empty()) onNews_(news);
+            } catch (const std::exception&) {
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace ui
