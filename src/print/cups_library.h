@@ -14,14 +14,15 @@ namespace print {
     X(cupsAddOption)                                                                                                   \
     X(cupsCancelDestJob)                                                                                               \
     X(cupsCopyDestInfo)                                                                                                \
-    X(cupsCreateDestJob) X(cupsDoRequest) X(cupsEncryption) X(cupsFinishDestDocument) X(cupsFreeDestInfo)              \
-        X(cupsFreeDests) X(cupsFreeOptions) X(cupsGetNamedDest) X(cupsGetOption) X(cupsLastError)                      \
-            X(cupsLastErrorString) X(cupsParseOptions) X(cupsServer) X(cupsSetPasswordCB2) X(cupsSetServer)            \
-                X(cupsSetUser) X(cupsStartDestDocument) X(cupsUser) X(cupsWriteRequestData) X(httpAddrFreeList)        \
-                    X(httpAddrGetList) X(httpClose) X(httpConnect2) X(httpSetTimeout) X(ippAddInteger) X(ippAddString) \
-                        X(ippAddStrings) X(ippDelete) X(ippFindAttribute) X(ippGetBoolean) X(ippGetCount)              \
-                            X(ippGetInteger) X(ippGetString) X(ippNewRequest) X(ippPort) X(pwgMediaForLegacy)          \
-                                X(pwgMediaForPPD) X(pwgMediaForPWG)
+    X(cupsCreateDestJob)                                                                                               \
+    X(cupsDoRequest) X(cupsEncryption) X(cupsFinishDestDocument) X(cupsFreeDestInfo) X(cupsFreeDests)                  \
+        X(cupsFreeOptions) X(cupsGetNamedDest) X(cupsGetOption) X(cupsLastError) X(cupsLastErrorString)                \
+            X(cupsParseOptions) X(cupsServer) X(cupsSetPasswordCB2) X(cupsSetServer) X(cupsSetUser)                    \
+                X(cupsStartDestDocument) X(cupsUser) X(cupsWriteRequestData) X(httpAddrFreeList) X(httpAddrGetList)    \
+                    X(httpClose) X(httpConnect2) X(httpSetTimeout) X(ippAddInteger) X(ippAddString) X(ippAddStrings)   \
+                        X(ippDelete) X(ippFindAttribute) X(ippGetBoolean) X(ippGetCount) X(ippGetInteger)              \
+                            X(ippGetString) X(ippNewRequest) X(ippPort) X(pwgMediaForLegacy) X(pwgMediaForPPD)         \
+                                X(pwgMediaForPWG)
 
 struct CupsLibrary {
 #define TORVANE_CUPS_POINTER(name) decltype(&::name) name = nullptr;

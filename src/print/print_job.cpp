@@ -1,6 +1,7 @@
 #include "print/print_job.h"
 
 #include "print/cups_library.h"
+#include "print/state_words.h"
 
 #include <algorithm>
 #include <cctype>
@@ -220,49 +221,6 @@ std::string textOf(ipp_t* answer, const char* name)
     return values.empty() ? std::string() : values.front();
 }
 
-// A state reason without its -error, -warning or -report ending.
-std::string_view bareReason(std::string_view reason)
-{
-    for (std::string_view ending : {"-error", "-warning", "-report"})
-        if (reason.size() > ending.size() && reason.substr(reason.size() - ending.size()) == ending)
-            return reason.substr(0, reason.size() - ending.size());
-    return reason;
-}
-
-struct Phrase {
-    std::initializer_list<std::string_view> reasons;
-    const char* words;
-};
-
-// Why a printer holds pages up, in the words of someone standing at it.
-const Phrase kPrinterFaults[] = {
-    {{"media-empty", "media-needed"}, "the printer is out of paper"},
-    {{"media-jam"}, "paper is jammed in the printer"},
-    {{"door-open", "cover-open"}, "a cover of the printer is open"},
-    {{"toner-empty", "marker-supply-empty"}, "the printer is out of toner or ink"},
-    {{"offline", "connecting-to-device", "timed-out"}, "the printer cannot be reached"},
-};
-
-// Why a job did not print, as the server keeps it.
-const Phrase kJobReasons[] = {
-    {{"job-hold-until-specified"}, "it was set to wait"},
-    {{"job-canceled-by-user", "job-canceled-by-operator", "job-canceled-at-device"}, "someone cancelled it"},
-    {{"aborted-by-system"}, "the print server gave it up"},
-    {{"document-format-error", "document-unprintable-error", "unsupported-document-format"},
-     "the printer cannot print the page"},
-    {{"job-printer-stopped", "printer-stopped"}, "the printer stopped"},
-    {{"resources-are-not-ready"}, "the printer is not ready"},
-    {{"job-incoming", "job-data-insufficient"}, "the page did not reach the server whole"},
-};
-
-const char* phraseFor(std::string_view reason, const auto& phrases)
-{
-    for (const Phrase& phrase : phrases)
-        if (std::find(phrase.reasons.begin(), phrase.reasons.end(), bareReason(reason)) != phrase.reasons.end())
-            return phrase.words;
-    return nullptr;
-}
-
 struct PrinterState {
     int state = 0;
     bool accepting = true;
@@ -270,30 +228,10 @@ struct PrinterState {
     std::string message;              // the printer's own words
     std::vector<std::string> reasons; // its state reasons
     // The first fault it reports, in plain words; empty: none.
-    std::string fault() const
-    {
-        for (const std::string& reason : reasons) {
-            if (const char* words = phraseFor(reason, kPrinterFaults)) return words;
-            if (reason.ends_with("-error")) return "the printer reports a fault";
-        }
-        return {};
-    }
-    bool has(std::string_view reason) const
-    {
-        return std::find(reasons.begin(), reasons.end(), reason) != reasons.end();
-    }
-    // cupsd marks a printer with "paused" both when someone pauses it and
-    // when it stops it after a failed job. Someone's pause leaves the state
-    // message empty or CUPS's "Paused" (or the reason they gave); a stop
-    // after a failure puts the backend's or filter's error there, and the
-    // job that failed carries the error among its reasons.
+    std::string fault() const { return printerFault(reasons); }
     bool pausedBySomeone(const std::vector<std::string>& jobReasons = {}) const
     {
-        const bool jobFailed = std::any_of(jobReasons.begin(), jobReasons.end(), [](const std::string& reason) {
-            return reason.ends_with("-error") || reason == "job-printer-stopped";
-        });
-        return state == IPP_PSTATE_STOPPED && has("paused") && !jobFailed &&
-               (message.empty() || sameWords(message, "Paused"));
+        return state == IPP_PSTATE_STOPPED && print::pausedBySomeone(reasons, message, jobReasons);
     }
 };
 
@@ -301,14 +239,7 @@ struct JobState {
     int state = 0;
     std::string message;
     std::vector<std::string> reasons;
-    // The server's words for it, or else its reasons in plain words.
-    std::string why() const
-    {
-        if (!message.empty()) return message;
-        for (const std::string& reason : reasons)
-            if (const char* words = phraseFor(reason, kJobReasons)) return words;
-        return {};
-    }
+    std::string why() const { return jobWhy(message, reasons); }
 };
 
 // What the server did with the job, if it did not print it.
