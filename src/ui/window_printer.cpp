@@ -30,10 +30,12 @@ WindowPrinter::WindowPrinter(QWidget& window, Listener onNews) : window_(window)
 WindowPrinter::~WindowPrinter()
 {
     closing_.closeBy(print::Clock::now() + kCloseWithin);
-    if (worker_.joinable()) {
-        worker_.request_stop();
-        worker_.join();
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
     }
+    wake_.notify_one();
+    if (worker_.joinable()) worker_.join();
     if (onTheirWay_ > 0) QApplication::restoreOverrideCursor();
 }
 
@@ -41,7 +43,7 @@ void WindowPrinter::print()
 {
     WindowImage image = recordWindow(window_);
     try {
-        if (!worker_.joinable()) worker_ = std::jthread([this](std::stop_token stop) { work(std::move(stop)); });
+        if (!worker_.joinable()) worker_ = std::thread([this] { work(); });
     } catch (const std::system_error& error) {
         throw numeric::RuntimeError(numeric::ErrorKind::PrinterError,
                                     translate("The print could not be started (%1), so nothing was printed.")
@@ -58,11 +60,11 @@ void WindowPrinter::print()
 
 // The worker: pages one after another. Once the window closes, the pages
 // left go on until the cut-off, and are dropped after it.
-void WindowPrinter::work(std::stop_token stop)
+void WindowPrinter::work()
 {
     for (;;) {
         std::unique_lock lock(mutex_);
-        wake_.wait(lock, stop, [this] { return !queue_.empty(); });
+        wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
         if (queue_.empty() || closing_.pastCutoff()) return;
         const WindowImage image = std::move(queue_.front());
         queue_.pop_front();

@@ -47,7 +47,7 @@ public:
     void print();
 
 private:
-    void work(std::stop_token stop);
+    void work();
     void printOne(const WindowImage& image);
     int failQueued();
     void tell(PrintNews news, int settled);
@@ -56,10 +56,11 @@ private:
     Listener onNews_;
     print::Closing closing_;
     std::mutex mutex_;
-    std::condition_variable_any wake_;
+    std::condition_variable wake_;
     std::deque<WindowImage> queue_; // under mutex_
+    bool stopping_ = false;         // under mutex_
     int onTheirWay_ = 0;            // the window's thread only
-    std::jthread worker_;           // started on the first print; last, so that it stops first
+    std::thread worker_;            // started on the first print
 };
 
 } // namespace ui

@@ -428,7 +428,15 @@ TEST_F(Printing, with_no_default_printer_one_box_says_so_and_a_later_click_print
 struct PrintFault {
     const char* name;
     const char* queue; // made the default printer through LPDEST
-    enum Arrange { Nothing, WatchTemporaryFolder, ServerStopped, NoServer, DarkPalette, UserOptions } arrange;
+    enum Arrange {
+        Nothing,
+        WatchTemporaryFolder,
+        ServerStopped,
+        ClosedOnAStoppedServer,
+        NoServer,
+        DarkPalette,
+        UserOptions
+    } arrange;
     const char* box; // how the box it gives starts; empty: none
     int withinMs;
     int jobsOnServer;
@@ -455,6 +463,7 @@ const PrintFault kPrintFaults[] = {
     {"server_not_answering", "Capture", PrintFault::ServerStopped, "Printer error\nThe print server at ", kAnswerMs, 0},
     {"three_clicks_on_a_stopped_server_one_box", "Capture", PrintFault::ServerStopped,
      "Printer error\nThe print server at ", kAnswerMs, 0, 3, " is not answering, so 3 pages were not printed."},
+    {"closed_while_pages_wait_on_a_stopped_server", "Capture", PrintFault::ClosedOnAStoppedServer, "", 0, 0, 2},
     {"no_print_server", "Capture", PrintFault::NoServer, "Printer error\nNo print server is running at ", kAnswerMs, 0},
     {"dark_desktop_prints_light", "Capture", PrintFault::DarkPalette, "", kAnswerMs, 1},
     {"user_lpoptions_apply", "Capture", PrintFault::UserOptions, "", kAnswerMs, 1, 1, "",
@@ -528,7 +537,8 @@ protected:
         for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             dark.setColor(role, Qt::white);
         QApplication::setPalette(dark);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->palette().color(QPalette::Window) == QColor(32, 32, 32); }));
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return window->palette().color(QPalette::Window) == QColor(32, 32, 32); }));
     }
 
     QStringList captured() const
@@ -566,6 +576,7 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
         setUserOptions();
         break;
     case PrintFault::ServerStopped:
+    case PrintFault::ClosedOnAStoppedServer:
         ::kill(static_cast<pid_t>(serverPid_), SIGSTOP);
         break;
     case PrintFault::NoServer:
@@ -589,6 +600,17 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
     for (int i = 0; i < fault.clicks; ++i)
         click("print");
     EXPECT_NE(QApplication::overrideCursor(), nullptr); // busy while the page is on its way
+    if (fault.arrange == PrintFault::ClosedOnAStoppedServer) {
+        repaint.stop();
+        window->removeEventFilter(&painted);
+        clock.restart();
+        window.reset(); // the pages on their way get about five seconds in all
+        EXPECT_LT(clock.elapsed(), 6'500);
+        ::kill(static_cast<pid_t>(serverPid_), SIGCONT);
+        QTest::qWait(1000); // what the server was sent, it now reads
+        EXPECT_EQ(jobsOnServer(), 0);
+        return;
+    }
     std::vector<SeenBox> boxes = takeBoxes(*fault.box ? fault.withinMs : 0);
     const qint64 boxAfter = clock.elapsed();
     if (!*fault.box) {
