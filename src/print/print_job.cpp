@@ -70,11 +70,6 @@ bool sameWords(std::string_view a, std::string_view b)
                       [](char x, char y) { return std::tolower(x) == std::tolower(y); });
 }
 
-bool startsWith(std::string_view text, std::string_view start)
-{
-    return text.substr(0, start.size()) == start;
-}
-
 // " (why)" when there is something to say beyond CUPS's stock words for
 // the state, which the sentence already says.
 std::string because(const std::string& why, std::string_view stockWords = "")
@@ -259,8 +254,8 @@ const char* unprinted(int state)
     }
 }
 
-// The user's lpoptions files, the system's first: the lines that name a
-// default printer or give a printer's options.
+// What was set with lpoptions, in the system's file and then the user's own:
+// the lines that name a default printer or give a printer's options.
 class Lpoptions {
 public:
     Lpoptions()
@@ -279,8 +274,8 @@ public:
         return name;
     }
 
-    // Whether the user set the option for the printer, its instance given.
-    bool sets(const std::string& printer, const char* instance, const char* option) const
+    // Whether any of the options is set for the printer, its instance given.
+    bool sets(const std::string& printer, const char* instance, std::initializer_list<const char*> anyOf) const
     {
         const std::string name = instance ? printer + "/" + instance : printer;
         bool set = false;
@@ -288,7 +283,8 @@ public:
             if (!sameWords(line.name, name)) continue;
             cups_option_t* options = nullptr;
             const int count = cups().cupsParseOptions(line.options.c_str(), 0, &options);
-            set = set || cups().cupsGetOption(option, count, options) != nullptr;
+            for (const char* option : anyOf)
+                set = set || cups().cupsGetOption(option, count, options) != nullptr;
             cups().cupsFreeOptions(count, options);
         }
         return set;
@@ -305,8 +301,9 @@ private:
     {
         std::ifstream file(path);
         for (std::string text; std::getline(file, text);) {
-            const bool isDefault = startsWith(text, "Default ") || startsWith(text, "default ");
-            if (!isDefault && !startsWith(text, "Dest ") && !startsWith(text, "dest ")) continue;
+            const std::string_view keyword = std::string_view(text).substr(0, text.find(' '));
+            const bool isDefault = sameWords(keyword, "Default");
+            if (!isDefault && !sameWords(keyword, "Dest")) continue;
             const auto nameAt = text.find_first_not_of(' ', text.find(' '));
             if (nameAt == std::string::npos) continue;
             const auto nameEnd = std::min(text.find(' ', nameAt), text.size());
@@ -433,13 +430,13 @@ PrintJob::PrintJob(const Closing& closing)
     // printer's own description.
     for (int i = 0; i < s.dest->num_options; ++i) {
         const std::string_view name = s.dest->options[i].name;
-        if (startsWith(name, "printer-") || startsWith(name, "marker-") || name == "device-uri") continue;
+        if (name.starts_with("printer-") || name.starts_with("marker-") || name == "device-uri") continue;
         s.optionCount =
             cups().cupsAddOption(s.dest->options[i].name, s.dest->options[i].value, s.optionCount, &s.options);
     }
     // The merged colour mode may be the printer's default or the user's
-    // own; only the user's lpoptions tell which, and theirs is kept.
-    if (!s.before.greyOnly && !Lpoptions().sets(printer, s.dest->instance, "print-color-mode"))
+    // own; only the lpoptions files tell which, and a mode set there is kept.
+    if (!s.before.greyOnly && !Lpoptions().sets(printer, s.dest->instance, {"print-color-mode", "ColorModel"}))
         s.optionCount = cups().cupsAddOption("print-color-mode", "color", s.optionCount, &s.options);
 }
 

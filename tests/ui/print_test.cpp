@@ -442,8 +442,10 @@ struct PrintFault {
     int jobsOnServer;
     int clicks = 1;
     const char* boxEnd = "";
-    const char* options = "print-color-mode=color"; // what the backend is given, a pattern
-    const char* paper = "";                         // as pdfinfo names the page's size; empty: any
+    // What the backend is given, a pattern: colour, over the queues' own
+    // default of monochrome, unless the user's lpoptions say otherwise.
+    const char* options = "print-color-mode=color";
+    const char* paper = ""; // as pdfinfo names the page's size; empty: any
 };
 
 const PrintFault kPrintFaults[] = {
@@ -467,7 +469,7 @@ const PrintFault kPrintFaults[] = {
     {"no_print_server", "Capture", PrintFault::NoServer, "Printer error\nNo print server is running at ", kAnswerMs, 0},
     {"dark_desktop_prints_light", "Capture", PrintFault::DarkPalette, "", kAnswerMs, 1},
     {"user_lpoptions_apply", "Capture", PrintFault::UserOptions, "", kAnswerMs, 1, 1, "",
-     R"(^copies=2 (?=.*\bsides=two-sided-long-edge\b)(?=.*\bmedia=iso_a5_148x210mm\b)(?=.*\bprint-color-mode=color\b))",
+     R"(^copies=2 (?=.*\bsides=two-sided-long-edge\b)(?=.*\bmedia=iso_a5_148x210mm\b)(?=.*\bprint-color-mode=monochrome\b))",
      "(A5)"},
     {"printer_out_of_paper", "NoPaper", PrintFault::Nothing,
      "Page waiting\nThe page waits on NoPaper: the printer is out of paper (Load paper in tray 1).", kAnswerMs, 1},
@@ -523,7 +525,8 @@ protected:
         QDir().mkpath(home_.filePath(QStringLiteral(".cups")));
         QFile options(home_.filePath(QStringLiteral(".cups/lpoptions")));
         ASSERT_TRUE(options.open(QIODevice::WriteOnly));
-        options.write("Dest Capture copies=2 sides=two-sided-long-edge media=iso_a5_148x210mm\n");
+        options.write(
+            "Dest Capture copies=2 sides=two-sided-long-edge media=iso_a5_148x210mm print-color-mode=monochrome\n");
         options.close();
         userHome_.emplace("HOME", home_.path().toUtf8());
     }
