@@ -90,7 +90,7 @@ void WindowPrinter::printOne(const WindowImage& image)
                                   : image.localPaper);
         job.send(std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())), image.title.toStdString(), onNews);
         handedOver = true;
-        tell({PrintNews::Kind::Failed, {}}, 1);
+        tell({PrintNews::Kind::Failed, {}}, 1); // no longer on its way; nothing to say
         if (!closing_.closing()) job.watch(onNews);
     } catch (const print::Failure& failure) {
         if (failure.cause.empty()) {
@@ -106,10 +106,12 @@ void WindowPrinter::printOne(const WindowImage& image)
         tell({PrintNews::Kind::Failed, text.toStdString()}, pages);
     } catch (const std::bad_alloc&) {
         tell({PrintNews::Kind::Failed,
-              translate("There was not enough memory to send the page, so it may not have printed.").toStdString()},
+              (handedOver ? translate("There was not enough memory to follow the page, so it may not have printed.")
+                          : translate("There was not enough memory to make or send the page, so nothing was printed."))
+                  .toStdString()},
              handedOver ? 0 : 1);
     } catch (const std::exception& error) {
-        tell({PrintNews::Kind::Failed, translate("Sending the page failed (%1), so it may not have printed.")
+        tell({PrintNews::Kind::Failed, translate("Printing failed (%1), so the page may not have printed.")
                                            .arg(QString::fromLocal8Bit(error.what()))
                                            .toStdString()},
              handedOver ? 0 : 1);
