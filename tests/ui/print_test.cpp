@@ -434,6 +434,7 @@ struct PrintFault {
         ServerStopped,
         ClosedOnAStoppedServer,
         NoServer,
+        UnknownServerName,
         DarkPalette,
         UserOptions
     } arrange;
@@ -467,6 +468,9 @@ const PrintFault kPrintFaults[] = {
      "Printer error\nThe print server at ", kAnswerMs, 0, 3, " is not answering, so 3 pages were not printed."},
     {"closed_while_pages_wait_on_a_stopped_server", "Capture", PrintFault::ClosedOnAStoppedServer, "", 0, 0, 2},
     {"no_print_server", "Capture", PrintFault::NoServer, "Printer error\nNo print server is running at ", kAnswerMs, 0},
+    {"server_name_not_found", "Capture", PrintFault::UnknownServerName,
+     "Printer error\nThe print server name torvane-no-such-host.invalid cannot be found, so nothing was printed.",
+     kAnswerMs, 0},
     {"dark_desktop_prints_light", "Capture", PrintFault::DarkPalette, "", kAnswerMs, 1},
     {"user_lpoptions_apply", "Capture", PrintFault::UserOptions, "", kAnswerMs, 1, 1, "",
      R"(^copies=2 (?=.*\bsides=two-sided-long-edge\b)(?=.*\bmedia=iso_a5_148x210mm\b)(?=.*\bprint-color-mode=monochrome\b))",
@@ -584,6 +588,9 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
         break;
     case PrintFault::NoServer:
         server_.emplace("CUPS_SERVER", home_.filePath("no.sock").toUtf8());
+        break;
+    case PrintFault::UnknownServerName:
+        server_.emplace("CUPS_SERVER", "torvane-no-such-host.invalid");
         break;
     }
 
