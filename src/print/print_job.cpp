@@ -6,27 +6,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <initializer_list>
-#include <mutex>
 #include <utility>
 #include <vector>
 
 namespace print {
-
-void Closing::closeBy(Clock::time_point cutoff)
-{
-    cutoff_ = cutoff.time_since_epoch().count();
-    stop_.request_stop();
-}
-
-Clock::time_point Closing::cutoff() const
-{
-    return Clock::time_point(Clock::duration(cutoff_.load()));
-}
 
 namespace {
 
@@ -42,10 +29,8 @@ const CupsLibrary& cups()
 constexpr auto kAnswerWithin = std::chrono::seconds(5);
 // Cancelling a job not handed over whole may take this long past the cut-off.
 constexpr auto kCancelWithin = std::chrono::seconds(1);
-// After handing the page over, how long its job is followed, and how often
-// the server is asked about it.
-constexpr auto kWatchFor = std::chrono::seconds(30);
-constexpr auto kAskEvery = std::chrono::milliseconds(500);
+// After handing the page over, how long its job is followed.
+constexpr auto kFollowFor = std::chrono::seconds(30);
 
 constexpr const char* kNothingPrinted = ", so nothing was printed.";
 
@@ -169,17 +154,6 @@ public:
         Ipp answer(cups().cupsDoRequest(http(), request, "/"));
         if (failed()) answer.reset();
         return answer;
-    }
-
-    // Sleeps for d unless the program closes first; says whether to go on.
-    bool pause(Clock::duration d) const
-    {
-        std::mutex mutex;
-        std::condition_variable_any woken;
-        std::unique_lock lock(mutex);
-        const std::stop_token stop = closing_.token();
-        woken.wait_for(lock, stop, d, [] { return false; });
-        return !stop.stop_requested();
     }
 
 private:
@@ -349,6 +323,8 @@ struct PrintJob::State {
     int optionCount = 0;
     cups_option_t* options = nullptr;
     int job = 0;
+    Clock::time_point followUntil;
+    bool toldWhy = false;
 };
 
 PrinterState PrintJob::State::printerState()
@@ -496,48 +472,47 @@ void PrintJob::send(std::string_view pdf, const std::string& title, const std::f
                           printer + " could not be cancelled either, so part of it may still print.",
                       {}};
     }
+    s.followUntil = Clock::now() + kFollowFor;
     if (s.before.state == IPP_PSTATE_STOPPED && s.before.pausedBySomeone())
         tell({News::Kind::Paused, "The printer " + printer + " is paused" + because(s.before.message, "Paused") +
                                       ": the page waits in its queue until the printer is resumed."});
 }
 
-void PrintJob::watch(const std::function<void(const News&)>& tell)
+bool PrintJob::follow(const std::function<void(const News&)>& tell)
 {
     State& s = *state_;
     const std::string printer = s.dest->name;
     // A paused printer was told of already; the page waits for someone.
-    if (s.before.state == IPP_PSTATE_STOPPED && s.before.pausedBySomeone()) return;
-    bool toldWhy = false;
-    const auto until = Clock::now() + kWatchFor;
-    while (Clock::now() < until && s.server.pause(kAskEvery)) {
-        JobState job;
-        PrinterState state;
-        try {
-            state = s.printerState(); // first, so that the job's state is the newer
-            job = s.jobState();
-        } catch (const Unanswered&) {
-            return; // the server has the page; nothing more can be said
-        }
-        if (job.state == IPP_JSTATE_COMPLETED) return;
-        if (const char* what = unprinted(job.state)) {
-            tell({News::Kind::Failed, "The page did not print on " + printer + ": " + what + because(job.why()) + "."});
-            return;
-        }
-        if (state.state == IPP_PSTATE_STOPPED) {
-            if (state.pausedBySomeone(job.reasons))
-                tell({News::Kind::Paused, "The printer " + printer + " was paused" + because(state.message, "Paused") +
-                                              ": the page waits in its queue until the printer is resumed."});
-            else
-                tell({News::Kind::Failed, "The page did not print: the printer " + printer + " stopped" +
-                                              because(state.message) +
-                                              ". It waits in the queue until the printer is started again."});
-            return;
-        }
-        if (const std::string fault = state.fault(); !fault.empty() && !toldWhy) {
-            toldWhy = true;
-            tell({News::Kind::Waiting, "The page waits on " + printer + ": " + fault + because(state.message) + "."});
-        }
+    if (s.before.state == IPP_PSTATE_STOPPED && s.before.pausedBySomeone()) return false;
+    if (Clock::now() >= s.followUntil || s.closing.closing()) return false;
+    JobState job;
+    PrinterState state;
+    try {
+        state = s.printerState(); // first, so that the job's state is the newer
+        job = s.jobState();
+    } catch (const Unanswered&) {
+        return false; // the server has the page; nothing more can be said
     }
+    if (job.state == IPP_JSTATE_COMPLETED) return false;
+    if (const char* what = unprinted(job.state)) {
+        tell({News::Kind::Failed, "The page did not print on " + printer + ": " + what + because(job.why()) + "."});
+        return false;
+    }
+    if (state.state == IPP_PSTATE_STOPPED) {
+        if (state.pausedBySomeone(job.reasons))
+            tell({News::Kind::Paused, "The printer " + printer + " was paused" + because(state.message, "Paused") +
+                                          ": the page waits in its queue until the printer is resumed."});
+        else
+            tell({News::Kind::Failed, "The page did not print: the printer " + printer + " stopped" +
+                                          because(state.message) +
+                                          ". It waits in the queue until the printer is started again."});
+        return false;
+    }
+    if (const std::string fault = state.fault(); !fault.empty() && !s.toldWhy) {
+        s.toldWhy = true;
+        tell({News::Kind::Waiting, "The page waits on " + printer + ": " + fault + because(state.message) + "."});
+    }
+    return true;
 }
 
 } // namespace print

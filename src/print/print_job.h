@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -16,19 +15,17 @@ namespace print {
 
 using Clock = std::chrono::steady_clock;
 
-// The program closing, told from any thread: following jobs ends at once,
-// and no exchange with the server goes on past the cut-off.
+// The program closing, told from any thread: following jobs ends, and no
+// exchange with the server goes on past the cut-off.
 class Closing {
 public:
-    void closeBy(Clock::time_point cutoff);
-    bool closing() const { return stop_.stop_requested(); }
+    void closeBy(Clock::time_point cutoff) { cutoff_ = cutoff.time_since_epoch().count(); }
+    bool closing() const { return cutoff() != Clock::time_point::max(); }
     bool pastCutoff() const { return Clock::now() >= cutoff(); }
-    Clock::time_point cutoff() const;
-    std::stop_token token() const { return stop_.get_token(); }
+    Clock::time_point cutoff() const { return Clock::time_point(Clock::duration(cutoff_.load())); }
 
 private:
     std::atomic<Clock::rep> cutoff_{Clock::time_point::max().time_since_epoch().count()};
-    std::stop_source stop_;
 };
 
 // Why a page did not print, in plain words.
@@ -75,10 +72,11 @@ public:
     // the page waits on a paused printer.
     void send(std::string_view pdf, const std::string& title, const std::function<void(const News&)>& tell);
 
-    // Follows the job for up to half a minute, or until the program closes:
-    // tells once why it waits, if the printer says, and Failed if it did not
-    // print.
-    void watch(const std::function<void(const News&)>& tell);
+    // Asks once how the job handed over is doing: tells once why it waits,
+    // if the printer says, and Failed if it did not print. Says whether to
+    // ask again: not once the job is done, nothing more can be learnt, half
+    // a minute has passed or the program closes.
+    bool follow(const std::function<void(const News&)>& tell);
 
 private:
     struct State;

@@ -7,9 +7,11 @@
 #include <QWidget>
 
 #include <exception>
+#include <memory>
 #include <new>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -17,6 +19,10 @@ namespace {
 
 // How long closing the window waits, in all, for pages on their way.
 constexpr auto kCloseWithin = std::chrono::seconds(5);
+// How long a printer's fault, once told, is not told again.
+constexpr auto kOnceWithin = std::chrono::seconds(30);
+// How often a job handed over is asked about.
+constexpr auto kAskEvery = std::chrono::milliseconds(500);
 
 QString translate(const char* text)
 {
@@ -58,44 +64,67 @@ void WindowPrinter::print()
     if (onTheirWay_++ == 0) QApplication::setOverrideCursor(Qt::BusyCursor);
 }
 
-// The worker: pages one after another. Once the window closes, the pages
-// left go on until the cut-off, and are dropped after it.
+// The worker: pages one after another, each handed over as soon as it
+// comes; between pages, the jobs handed over are followed, each asked about
+// every half second. Once the window closes, following ends, and the pages
+// left go on until the cut-off and are dropped after it.
 void WindowPrinter::work()
 {
+    std::vector<std::unique_ptr<print::PrintJob>> followed;
     for (;;) {
         std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-        if (queue_.empty() || closing_.pastCutoff()) return;
-        const WindowImage image = std::move(queue_.front());
-        queue_.pop_front();
+        const auto woken = [this] { return stopping_ || !queue_.empty(); };
+        if (followed.empty())
+            wake_.wait(lock, woken);
+        else
+            wake_.wait_for(lock, kAskEvery, woken);
+        if (stopping_) followed.clear();
+        if (!queue_.empty()) {
+            if (closing_.pastCutoff()) return;
+            const WindowImage image = std::move(queue_.front());
+            queue_.pop_front();
+            lock.unlock();
+            if (auto job = printOne(image)) followed.push_back(std::move(job));
+            continue;
+        }
+        if (stopping_) return;
         lock.unlock();
-        printOne(image);
+        std::erase_if(followed, [this](const std::unique_ptr<print::PrintJob>& job) { return !follow(*job); });
     }
 }
 
-void WindowPrinter::printOne(const WindowImage& image)
+void WindowPrinter::tellNews(const print::News& news)
 {
-    bool handedOver = false;
-    const auto onNews = [&](const print::News& news) {
-        const auto kind = news.kind == print::News::Kind::Paused    ? PrintNews::Kind::Paused
-                          : news.kind == print::News::Kind::Waiting ? PrintNews::Kind::Waiting
-                                                                    : PrintNews::Kind::Failed;
-        tell({kind, news.text}, 0);
-    };
+    // Pages waiting on the same fault of the same printer are told of once.
+    if (news.kind == print::News::Kind::Waiting) {
+        const auto now = print::Clock::now();
+        if (news.text == lastWaiting_ && now < lastWaitingAt_ + kOnceWithin) return;
+        lastWaiting_ = news.text;
+        lastWaitingAt_ = now;
+    }
+    const auto kind = news.kind == print::News::Kind::Paused    ? PrintNews::Kind::Paused
+                      : news.kind == print::News::Kind::Waiting ? PrintNews::Kind::Waiting
+                                                                : PrintNews::Kind::Failed;
+    tell({kind, news.text}, 0);
+}
+
+// Makes the page and hands it over; returns its job to follow, if any.
+std::unique_ptr<print::PrintJob> WindowPrinter::printOne(const WindowImage& image)
+{
     try {
-        print::PrintJob job(closing_);
-        const auto paper = job.paper();
+        auto job = std::make_unique<print::PrintJob>(closing_);
+        const auto paper = job->paper();
         const QByteArray pdf =
             drawPage(image, paper ? QPageSize(QSizeF(paper->widthMm, paper->heightMm), QPageSize::Millimeter)
                                   : image.localPaper);
-        job.send(std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())), image.title.toStdString(), onNews);
-        handedOver = true;
+        job->send(std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())), image.title.toStdString(),
+                  [this](const print::News& news) { tellNews(news); });
         tell({PrintNews::Kind::Failed, {}}, 1); // no longer on its way; nothing to say
-        if (!closing_.closing()) job.watch(onNews);
+        return job;
     } catch (const print::Failure& failure) {
         if (failure.cause.empty()) {
             tell({PrintNews::Kind::Failed, failure.text}, 1);
-            return;
+            return nullptr;
         }
         // The pages behind cannot print either: one box for them all.
         const int pages = 1 + failQueued();
@@ -106,15 +135,24 @@ void WindowPrinter::printOne(const WindowImage& image)
         tell({PrintNews::Kind::Failed, text.toStdString()}, pages);
     } catch (const std::bad_alloc&) {
         tell({PrintNews::Kind::Failed,
-              (handedOver ? translate("There was not enough memory to follow the page, so it may not have printed.")
-                          : translate("There was not enough memory to make or send the page, so nothing was printed."))
-                  .toStdString()},
-             handedOver ? 0 : 1);
+              translate("There was not enough memory to make or send the page, so nothing was printed.").toStdString()},
+             1);
     } catch (const std::exception& error) {
-        tell({PrintNews::Kind::Failed, translate("Printing failed (%1), so the page may not have printed.")
+        tell({PrintNews::Kind::Failed, translate("Printing failed (%1), so nothing was printed.")
                                            .arg(QString::fromLocal8Bit(error.what()))
                                            .toStdString()},
-             handedOver ? 0 : 1);
+             1);
+    }
+    return nullptr;
+}
+
+// Asks once about a job handed over; says whether to ask again.
+bool WindowPrinter::follow(print::PrintJob& job)
+{
+    try {
+        return job.follow([this](const print::News& news) { tellNews(news); });
+    } catch (const std::exception&) {
+        return false; // the page is with the server; only following it failed
     }
 }
 

@@ -2,7 +2,8 @@
 // Printing the window without holding it up. The window is recorded at once,
 // on its own thread, so the page shows it as it was when Print was clicked;
 // one worker thread then makes each page and hands it to the print server,
-// one after another, and tells back on the window's thread what came of it.
+// one after another, follows the jobs between pages, and tells back on the
+// window's thread what came of them.
 
 #include "print/print_job.h"
 #include "ui/window_page.h"
@@ -12,6 +13,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -48,7 +50,9 @@ public:
 
 private:
     void work();
-    void printOne(const WindowImage& image);
+    std::unique_ptr<print::PrintJob> printOne(const WindowImage& image);
+    bool follow(print::PrintJob& job);
+    void tellNews(const print::News& news);
     int failQueued();
     void tell(PrintNews news, int settled);
 
@@ -60,7 +64,9 @@ private:
     std::deque<WindowImage> queue_; // under mutex_
     bool stopping_ = false;         // under mutex_
     int onTheirWay_ = 0;            // the window's thread only
-    std::thread worker_;            // started on the first print
+    std::string lastWaiting_;       // the worker's only
+    print::Clock::time_point lastWaitingAt_;
+    std::thread worker_; // started on the first print
 };
 
 } // namespace ui

@@ -475,8 +475,9 @@ const PrintFault kPrintFaults[] = {
     {"user_lpoptions_apply", "Capture", PrintFault::UserOptions, "", kAnswerMs, 1, 1, "",
      R"(^copies=2 (?=.*\bsides=two-sided-long-edge\b)(?=.*\bmedia=iso_a5_148x210mm\b)(?=.*\bprint-color-mode=monochrome\b))",
      "(A5)"},
+    // The second page is handed over while the first waits, and waits too.
     {"printer_out_of_paper", "NoPaper", PrintFault::Nothing,
-     "Page waiting\nThe page waits on NoPaper: the printer is out of paper (Load paper in tray 1).", kAnswerMs, 1},
+     "Page waiting\nThe page waits on NoPaper: the printer is out of paper (Load paper in tray 1).", kAnswerMs, 2, 2},
     {"lpdest_names_a_missing_printer", "GHOST", PrintFault::Nothing,
      "Printer error\nThe printer GHOST named in LPDEST does not exist on the print server.", kAnswerMs, 0},
 };
@@ -623,6 +624,11 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
     }
     std::vector<SeenBox> boxes = takeBoxes(*fault.box ? fault.withinMs : 0);
     const qint64 boxAfter = clock.elapsed();
+    if (*fault.box && fault.clicks > 1) { // the pages behind would have their boxes by now
+        QTest::qWait(2000);
+        for (SeenBox& box : takeBoxes())
+            boxes.push_back(std::move(box));
+    }
     if (!*fault.box) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return captured().size() == fault.clicks; }, kAnswerMs))
             << captured().size() << " pages came out";
