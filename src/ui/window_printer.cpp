@@ -165,24 +165,36 @@ int WindowPrinter::failQueued()
     return pages;
 }
 
-// On the window's thread, once the current event is done: settled pages are
-// no longer on their way, and news with words is heard. Dropped when the
-// window is gone.
+// Hands news to the window's thread through the outbox, under the worker's
+// lock; there, once the current event is done, settled pages are no longer
+// on their way, and news with words is heard. Dropped when the window is gone.
 void WindowPrinter::tell(PrintNews news, int settled)
 {
     if (closing_.closing()) return;
+    {
+        const std::lock_guard lock(mutex_);
+        outbox_.push_back({std::move(news), settled});
+    }
     QMetaObject::invokeMethod(
-        this,
-        [this, news = std::move(news), settled] {
-            if (settled > 0 && (onTheirWay_ -= settled) == 0) QApplication::restoreOverrideCursor();
-            // Showing a box needs memory too; without it there is no way
-            // left to tell, and the window must go on.
-            try {
-                if (!news.text.empty()) onNews_(news);
-            } catch (const std::exception&) {
-            }
-        },
-        Qt::QueuedConnection);
+        this, [this] { deliver(); }, Qt::QueuedConnection);
+}
+
+void WindowPrinter::deliver()
+{
+    Told told;
+    {
+        const std::lock_guard lock(mutex_);
+        if (outbox_.empty()) return;
+        told = std::move(outbox_.front());
+        outbox_.pop_front();
+    }
+    if (told.settled > 0 && (onTheirWay_ -= told.settled) == 0) QApplication::restoreOverrideCursor();
+    // Showing a box needs memory too; without it there is no way left to
+    // tell, and the window must go on.
+    try {
+        if (!told.news.text.empty()) onNews_(told.news);
+    } catch (const std::exception&) {
+    }
 }
 
 } // namespace ui

@@ -28,7 +28,7 @@ struct PrintNews {
         Waiting, // the printer reports why the page waits
         Failed,  // nothing was printed, or the job did not print
     };
-    Kind kind;
+    Kind kind = Kind::Failed;
     std::string text; // plain words for the user
 };
 
@@ -55,6 +55,12 @@ private:
     void tellNews(const print::News& news);
     int failQueued();
     void tell(PrintNews news, int settled);
+    void deliver();
+
+    struct Told {
+        PrintNews news;
+        int settled = 0; // pages no longer on their way
+    };
 
     QWidget& window_;
     Listener onNews_;
@@ -63,6 +69,7 @@ private:
     std::condition_variable wake_;
     std::deque<WindowImage> queue_; // under mutex_
     bool stopping_ = false;         // under mutex_
+    std::deque<Told> outbox_;       // under mutex_
     int onTheirWay_ = 0;            // the window's thread only
     std::string lastWaiting_;       // the worker's only
     print::Clock::time_point lastWaitingAt_;
