@@ -333,7 +333,8 @@ void Form1Window::tellPrintNews(const PrintNews& news)
         report(numeric::RuntimeError(numeric::ErrorKind::PrinterError, news.text));
         return;
     }
-    QMessageBox box(QMessageBox::Information, windowTitle(), QStringLiteral("Printer paused"), QMessageBox::Ok, this);
+    const QString headline = news.kind == PrintNews::Kind::Paused ? tr("Printer paused") : tr("Page waiting");
+    QMessageBox box(QMessageBox::Information, windowTitle(), headline, QMessageBox::Ok, this);
     box.setInformativeText(QString::fromStdString(news.text));
     execModal(box);
 }

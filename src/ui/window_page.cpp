@@ -1,14 +1,13 @@
 #include "ui/window_page.h"
 
-#include "numeric/runtime_error.h"
-
-#include <QDir>
+#include <QBuffer>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryFile>
+#include <QStyle>
 #include <QWidget>
 
-#include <new>
+#include <memory>
 
 namespace ui {
 
@@ -19,53 +18,52 @@ constexpr qreal kMarginMm = 10;
 // how finely positions on the page are written.
 constexpr int kPageDpi = 600;
 
-[[noreturn]] void fail(const QString& why)
-{
-    throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, why.toStdString());
-}
-
-QPageSize paperFor(const QLocale& locale)
-{
-    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
-}
-
-void drawPage(QWidget& window, QIODevice& file)
-{
-    QPdfWriter pdf(&file);
-    pdf.setTitle(window.windowTitle());
-    pdf.setCreator(window.windowTitle());
-    pdf.setResolution(kPageDpi);
-    pdf.setPageLayout(QPageLayout(paperFor(window.locale()), QPageLayout::Portrait,
-                                  QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
-    QPainter painter(&pdf);
-    const QRect page = painter.viewport();
-    const QSize fitted = window.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.scale(qreal(fitted.width()) / window.width(), qreal(fitted.height()) / window.height());
-    window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-}
-
 } // namespace
 
-std::string spoolWindowPage(QWidget& window)
+WindowImage recordWindow(QWidget& window)
 {
-    const QString folder = QDir::tempPath();
-    QTemporaryFile file(QDir(folder).filePath(QStringLiteral("torvane-page-XXXXXX.pdf")));
-    const auto notWritten = [&] {
-        fail(QStringLiteral("The page could not be written to the temporary folder %1 (%2), so nothing was printed.")
-                 .arg(folder, file.errorString()));
-    };
-    if (!file.open()) notWritten();
-    try {
-        drawPage(window, file);
-    } catch (const std::bad_alloc&) {
-        fail(QStringLiteral("There is not enough memory to make the page, so nothing was printed."));
+    WindowImage image;
+    image.size = window.size();
+    image.title = window.windowTitle();
+    image.localPaper =
+        QPageSize(window.locale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+    // A palette set and put back within this event is never painted on
+    // screen: the repaints it asks for come after, in the window's own colours.
+    const bool ownPalette = window.testAttribute(Qt::WA_SetPalette);
+    const QPalette shown = window.palette();
+    const auto putBack = [&](QWidget* w) { w->setPalette(ownPalette ? shown : QPalette()); };
+    window.setPalette(window.style()->standardPalette());
+    const std::unique_ptr<QWidget, decltype(putBack)> restore(&window, putBack);
+    QPainter painter(&image.picture);
+    window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return image;
+}
+
+QByteArray drawPage(const WindowImage& image, const QPageSize& paper)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(image.title);
+        writer.setCreator(image.title);
+        writer.setResolution(kPageDpi);
+        writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
+                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                         QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        const QRect page = painter.viewport();
+        const QSize fitted = image.size.scaled(page.size(), Qt::KeepAspectRatio);
+        // A picture is played at the resolution of the device it is played
+        // on: recorded at the screen's, it would come out as many times too
+        // large as the writer's resolution is finer.
+        const qreal toPicture = qreal(image.picture.logicalDpiX()) / writer.logicalDpiX();
+        painter.scale(toPicture * fitted.width() / image.size.width(),
+                      toPicture * fitted.height() / image.size.height());
+        painter.drawPicture(0, 0, image.picture);
     }
-    // A short write, a full disk among them, shows only here; the file is
-    // removed with the object.
-    file.close();
-    if (file.error() != QFileDevice::NoError) notWritten();
-    file.setAutoRemove(false);
-    return file.fileName().toStdString();
+    return pdf;
 }
 
 } // namespace ui

@@ -1,82 +1,200 @@
 #include "ui/window_printer.h"
 
 #include "numeric/runtime_error.h"
-#include "ui/window_page.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QWidget>
 
-#include <cstdio>
 #include <exception>
+#include <memory>
+#include <new>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace ui {
+
+namespace {
+
+// How long closing the window waits, in all, for pages on their way.
+constexpr auto kCloseWithin = std::chrono::seconds(5);
+// How long a printer's fault, once told, is not told again.
+constexpr auto kOnceWithin = std::chrono::seconds(30);
+// How often a job handed over is asked about.
+constexpr auto kAskEvery = std::chrono::milliseconds(500);
+
+QString translate(const char* text)
+{
+    return QCoreApplication::translate("ui::WindowPrinter", text);
+}
+
+} // namespace
 
 WindowPrinter::WindowPrinter(QWidget& window, Listener onNews) : window_(window), onNews_(std::move(onNews)) {}
 
 WindowPrinter::~WindowPrinter()
 {
-    // All are told first, so that their watches end together.
-    for (Print& print : prints_)
-        print.thread.request_stop();
-    prints_.clear(); // joins each
-    while (onTheirWay_ > 0)
-        settle();
+    closing_.closeBy(print::Clock::now() + kCloseWithin);
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    if (worker_.joinable()) worker_.join();
+    if (onTheirWay_ > 0) QApplication::restoreOverrideCursor();
 }
 
 void WindowPrinter::print()
 {
-    const std::string page = spoolWindowPage(window_);
-    const std::string title = window_.windowTitle().toStdString();
-    const int id = nextId_++;
-    // What the thread posts runs only once this click's event is done.
-    const auto send = [this, id, page, title](std::stop_token stop) {
-        bool heardBack = false;
-        try {
-            printPdfFile(page, title, stop, [&](const PrintNews& news) {
-                post([this, news, first = !std::exchange(heardBack, true)] {
-                    if (first) settle();
-                    // Showing a box needs memory too; without it there is no
-                    // way left to tell, and the window must go on.
-                    try {
-                        if (news.kind != PrintNews::Kind::HandedOver) onNews_(news);
-                    } catch (const std::exception&) {
-                    }
-                });
-            });
-            post([this, id, first = !heardBack] {
-                if (first) settle();
-                prints_.remove_if([id](const Print& print) { return print.id == id; }); // joins a finished thread
-            });
-        } catch (const std::exception&) {
-            // Out of memory for the news itself: the thread ends quietly rather
-            // than end the program; its page and its count stay as they are.
-        }
-    };
-    Print& added = prints_.emplace_back(Print{id, {}});
+    WindowImage image = recordWindow(window_);
     try {
-        added.thread = std::jthread(send);
+        if (!worker_.joinable()) worker_ = std::thread([this] { work(); });
     } catch (const std::system_error& error) {
-        prints_.pop_back();
-        std::remove(page.c_str());
-        throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, std::string("The print could not be started (") +
-                                                                          error.what() + "), so nothing was printed.");
+        throw numeric::RuntimeError(numeric::ErrorKind::PrinterError,
+                                    translate("The print could not be started (%1), so nothing was printed.")
+                                        .arg(QString::fromLocal8Bit(error.what()))
+                                        .toStdString());
     }
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(image));
+    }
+    wake_.notify_one();
     if (onTheirWay_++ == 0) QApplication::setOverrideCursor(Qt::BusyCursor);
 }
 
-// Queued, so that it runs on the window's thread once the current event is
-// done; dropped if the printer is gone by then.
-void WindowPrinter::post(std::function<void()> onWindowThread)
+// The worker: pages one after another, each handed over as soon as it
+// comes; between pages, the jobs handed over are followed, each asked about
+// every half second. Once the window closes, following ends, and the pages
+// left go on until the cut-off and are dropped after it.
+void WindowPrinter::work()
 {
-    QMetaObject::invokeMethod(this, std::move(onWindowThread), Qt::QueuedConnection);
+    std::vector<std::unique_ptr<print::PrintJob>> followed;
+    for (;;) {
+        std::unique_lock lock(mutex_);
+        const auto woken = [this] { return stopping_ || !queue_.empty(); };
+        if (followed.empty())
+            wake_.wait(lock, woken);
+        else
+            wake_.wait_for(lock, kAskEvery, woken);
+        if (stopping_) followed.clear();
+        if (!queue_.empty()) {
+            if (closing_.pastCutoff()) return;
+            const WindowImage image = std::move(queue_.front());
+            queue_.pop_front();
+            lock.unlock();
+            if (auto job = printOne(image)) followed.push_back(std::move(job));
+            continue;
+        }
+        if (stopping_) return;
+        lock.unlock();
+        std::erase_if(followed, [this](const std::unique_ptr<print::PrintJob>& job) { return !follow(*job); });
+    }
 }
 
-// One page fewer on its way to the server.
-void WindowPrinter::settle()
+void WindowPrinter::tellNews(const print::News& news)
 {
-    if (--onTheirWay_ == 0) QApplication::restoreOverrideCursor();
+    // Pages waiting on the same fault of the same printer are told of once.
+    if (news.kind == print::News::Kind::Waiting) {
+        const auto now = print::Clock::now();
+        if (news.text == lastWaiting_ && now < lastWaitingAt_ + kOnceWithin) return;
+        lastWaiting_ = news.text;
+        lastWaitingAt_ = now;
+    }
+    const auto kind = news.kind == print::News::Kind::Paused    ? PrintNews::Kind::Paused
+                      : news.kind == print::News::Kind::Waiting ? PrintNews::Kind::Waiting
+                                                                : PrintNews::Kind::Failed;
+    tell({kind, news.text}, 0);
+}
+
+// Makes the page and hands it over; returns its job to follow, if any.
+std::unique_ptr<print::PrintJob> WindowPrinter::printOne(const WindowImage& image)
+{
+    try {
+        auto job = std::make_unique<print::PrintJob>(closing_);
+        const auto paper = job->paper();
+        const QByteArray pdf =
+            drawPage(image, paper ? QPageSize(QSizeF(paper->widthMm, paper->heightMm), QPageSize::Millimeter)
+                                  : image.localPaper);
+        job->send(std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())), image.title.toStdString(),
+                  [this](const print::News& news) { tellNews(news); });
+        tell({PrintNews::Kind::Failed, {}}, 1); // no longer on its way; nothing to say
+        return job;
+    } catch (const print::Failure& failure) {
+        if (failure.cause.empty()) {
+            tell({PrintNews::Kind::Failed, failure.text}, 1);
+            return nullptr;
+        }
+        // The pages behind cannot print either: one box for them all.
+        const int pages = 1 + failQueued();
+        const QString text =
+            pages == 1
+                ? QString::fromStdString(failure.text)
+                : translate("%1, so %2 pages were not printed.").arg(QString::fromStdString(failure.cause)).arg(pages);
+        tell({PrintNews::Kind::Failed, text.toStdString()}, pages);
+    } catch (const std::bad_alloc&) {
+        tell({PrintNews::Kind::Failed,
+              translate("There was not enough memory to make or send the page, so nothing was printed.").toStdString()},
+             1);
+    } catch (const std::exception& error) {
+        tell({PrintNews::Kind::Failed, translate("Printing failed (%1), so nothing was printed.")
+                                           .arg(QString::fromLocal8Bit(error.what()))
+                                           .toStdString()},
+             1);
+    }
+    return nullptr;
+}
+
+// Asks once about a job handed over; says whether to ask again.
+bool WindowPrinter::follow(print::PrintJob& job)
+{
+    try {
+        return job.follow([this](const print::News& news) { tellNews(news); });
+    } catch (const std::exception&) {
+        return false; // the page is with the server; only following it failed
+    }
+}
+
+// Takes the pages queued behind out of the queue; says how many.
+int WindowPrinter::failQueued()
+{
+    const std::lock_guard lock(mutex_);
+    const int pages = static_cast<int>(queue_.size());
+    queue_.clear();
+    return pages;
+}
+
+// Hands news to the window's thread through the outbox, under the worker's
+// lock; there, once the current event is done, settled pages are no longer
+// on their way, and news with words is heard. Dropped when the window is gone.
+void WindowPrinter::tell(PrintNews news, int settled)
+{
+    if (closing_.closing()) return;
+    {
+        const std::lock_guard lock(mutex_);
+        outbox_.push_back({std::move(news), settled});
+    }
+    QMetaObject::invokeMethod(
+        this, [this] { deliver(); }, Qt::QueuedConnection);
+}
+
+void WindowPrinter::deliver()
+{
+    Told told;
+    {
+        const std::lock_guard lock(mutex_);
+        if (outbox_.empty()) return;
+        told = std::move(outbox_.front());
+        outbox_.pop_front();
+    }
+    if (told.settled > 0 && (onTheirWay_ -= told.settled) == 0) QApplication::restoreOverrideCursor();
+    // Showing a box needs memory too; without it there is no way left to
+    // tell, and the window must go on.
+    try {
+        if (!told.news.text.empty()) onNews_(told.news);
+    } catch (const std::exception&) {
+    }
 }
 
 } // namespace ui

@@ -1,51 +1,79 @@
 #pragma once
-// Printing the window without holding it up. The page is made at once, on
-// the window's thread, so it shows the window as it was when Print was
-// clicked; each page then has a thread of its own that talks to the print
-// server, and what comes of it is told back on the window's thread.
+// Printing the window without holding it up. The window is recorded at once,
+// on its own thread, so the page shows it as it was when Print was clicked;
+// one worker thread then makes each page and hands it to the print server,
+// one after another, follows the jobs between pages, and tells back on the
+// window's thread what came of them.
 
-#include "ui/cups_print_job.h"
+#include "print/print_job.h"
+#include "ui/window_page.h"
 
 #include <QObject>
 
+#include <condition_variable>
+#include <deque>
 #include <functional>
-#include <list>
+#include <memory>
+#include <mutex>
+#include <string>
 #include <thread>
 
 class QWidget;
 
 namespace ui {
 
+struct PrintNews {
+    enum class Kind {
+        Paused,  // the printer is paused: the page waits in its queue
+        Waiting, // the printer reports why the page waits
+        Failed,  // nothing was printed, or the job did not print
+    };
+    Kind kind = Kind::Failed;
+    std::string text; // plain words for the user
+};
+
 class WindowPrinter : public QObject {
 public:
     using Listener = std::function<void(const PrintNews&)>;
 
-    // onNews hears every Failed and Waiting, on the window's thread.
+    // onNews hears every page that does not print, or waits, on the
+    // window's thread.
     WindowPrinter(QWidget& window, Listener onNews);
-    // Stops following the pages already handed over at once, and waits
-    // for the pages still on their way to be handed over: a page printed
-    // just before the window closed is not lost.
+    // Stops following the pages handed over at once, and gives the pages
+    // still on their way about five seconds in all; a page not handed over
+    // whole by then is cancelled.
     ~WindowPrinter() override;
 
-    // Makes the page and starts its print. Raises a PrinterError when the
-    // page could not be made; the server's answers come later, as news. The
-    // busy cursor shows while any page is on its way to the server.
+    // Records the window and queues its page. The busy pointer shows while
+    // any page is on its way to the server.
     void print();
 
 private:
-    struct Print {
-        int id;
-        std::jthread thread;
-    };
+    void work();
+    std::unique_ptr<print::PrintJob> printOne(const WindowImage& image);
+    bool follow(print::PrintJob& job);
+    void tellNews(const print::News& news);
+    int failQueued();
+    void tell(PrintNews news, int settled);
+    void deliver();
 
-    void post(std::function<void()> onWindowThread);
-    void settle();
+    struct Told {
+        PrintNews news;
+        int settled = 0; // pages no longer on their way
+    };
 
     QWidget& window_;
     Listener onNews_;
-    std::list<Print> prints_;
-    int nextId_ = 0;
-    int onTheirWay_ = 0;
+    print::Closing closing_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<WindowImage> queue_; // under mutex_
+    bool stopping_ = false;         // under mutex_
+    std::deque<Told> outbox_;       // under mutex_
+    int onTheirWay_ = 0;            // the window's thread only
+    std::string lastWaiting_;       // the worker's only
+    print::Clock::time_point lastWaitingAt_;
+    std::thread worker_; // started on the first print
 };
 
 } // namespace ui

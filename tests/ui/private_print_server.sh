@@ -3,8 +3,9 @@
 # the unix socket DIR/cups.sock, and prints its process id. Its queues send
 # each job to a capture backend:
 #   Capture   writes job N to DIR/out/job-N.pdf, and the options it was
-#             given to job-N.options; the default printer
+#             given (copies first) to job-N.options; the default printer
 #   Failing   its device fails, so the printer stops with the job unprinted
+#   NoPaper   reports that it is out of paper and keeps the job
 #   Paused    disabled: jobs wait
 #   Refusing  rejects new jobs
 # Usage: private_print_server.sh DIR   (stop it with kill; DIR is the caller's)
@@ -23,8 +24,9 @@ cat > "$dir/bin/backend/capture" <<'EOF'
 [ $# -eq 0 ] && { echo 'direct capture "Unknown" "Capture"'; exit 0; }
 case "$DEVICE_URI" in
 *\?fail) echo "ERROR: The capture device is switched off" >&2; exit 1 ;;
+*\?nopaper) printf 'STATE: +media-empty-error\nINFO: Load paper in tray 1\n' >&2; sleep 60; exit 0 ;;
 esac
-echo "$5" > "${DEVICE_URI#capture:}/job-$1.options"
+echo "copies=$4 $5" > "${DEVICE_URI#capture:}/job-$1.options"
 cat "${6:--}" > "${DEVICE_URI#capture:}/job-$1.pdf"
 EOF
 chmod 0755 "$dir/bin/backend/capture"
@@ -67,6 +69,7 @@ done
 queue() { lpadmin -p "$1" -E -v "$2" >/dev/null 2>&1 || { echo "lpadmin -p $1 failed" >&2; kill "$pid"; exit 1; }; }
 queue Capture "capture:$dir/out"
 queue Failing "capture:$dir/out?fail"
+queue NoPaper "capture:$dir/out?nopaper"
 queue Paused "capture:$dir/out"
 queue Refusing "capture:$dir/out"
 lpadmin -d Capture

@@ -1,8 +1,8 @@
-#include "ui/cups_library.h"
+#include "print/cups_library.h"
 
 #include <dlfcn.h>
 
-namespace ui {
+namespace print {
 
 namespace {
 
@@ -36,4 +36,4 @@ const CupsLibrary* loadCups(std::string& why)
     return loaded.failure.empty() ? &loaded.library : nullptr;
 }
 
-} // namespace ui
+} // namespace print

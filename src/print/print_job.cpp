@@ -1,0 +1,518 @@
+#include "print/print_job.h"
+
+#include "print/cups_library.h"
+#include "print/state_words.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace print {
+
+namespace {
+
+// Only called once a PrintJob has found the library loaded.
+const CupsLibrary& cups()
+{
+    std::string why;
+    return *loadCups(why);
+}
+
+// No single exchange with the server may hold the page up longer than this;
+// a server that takes longer counts as not answering.
+constexpr auto kAnswerWithin = std::chrono::seconds(5);
+// Cancelling a job not handed over whole may take this long past the cut-off.
+constexpr auto kCancelWithin = std::chrono::seconds(1);
+// After handing the page over, how long its job is followed.
+constexpr auto kFollowFor = std::chrono::seconds(30);
+
+constexpr const char* kNothingPrinted = ", so nothing was printed.";
+
+// A failure of the server or printer: no page can print until it is mended.
+Failure blocking(const std::string& cause, const char* ending = kNothingPrinted)
+{
+    return {cause + ending, cause};
+}
+
+// A failure of this page only.
+Failure ofThisPage(const std::string& cause)
+{
+    return {cause + kNothingPrinted, {}};
+}
+
+// Raised inside this file for a step that ends the watch.
+struct Unanswered {};
+
+bool sameWords(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// " (why)" when there is something to say beyond CUPS's stock words for
+// the state, which the sentence already says.
+std::string because(const std::string& why, std::string_view stockWords = "")
+{
+    return why.empty() || sameWords(why, stockWords) ? std::string() : " (" + why + ")";
+}
+
+struct HttpDeleter {
+    void operator()(http_t* http) const { cups().httpClose(http); }
+};
+struct IppDeleter {
+    void operator()(ipp_t* ipp) const { cups().ippDelete(ipp); }
+};
+using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
+
+// The connection to the print server, with every wait bounded: the CUPS
+// library calls onTimeout at each quarter second of silence, and the request
+// is given up once kAnswerWithin has passed or the program's cut-off has come.
+class Server {
+public:
+    explicit Server(const Closing& closing) : closing_(closing)
+    {
+        // The environment is read afresh for each page, as lp would.
+        cups().cupsSetServer(nullptr);
+        cups().cupsSetUser(nullptr);
+        name_ = cups().cupsServer();
+        // A server that asks for a password gets none: no prompt may wait on
+        // a terminal that nobody reads.
+        cups().cupsSetPasswordCB2(
+            [](const char*, http_t*, const char*, const char*, void*) -> const char* { return nullptr; }, nullptr);
+        if (name_.empty() || name_.front() != '/') {
+            const std::string port = std::to_string(cups().ippPort());
+            http_addrlist_t* found = cups().httpAddrGetList(name_.c_str(), AF_UNSPEC, port.c_str());
+            if (!found) throw blocking("The print server name " + name_ + " cannot be found");
+            cups().httpAddrFreeList(found);
+        }
+        connect();
+    }
+
+    void connect(bool cancelling = false)
+    {
+        expectAnswer(cancelling);
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
+        errno = 0;
+        http_.reset(cups().httpConnect2(name_.c_str(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1,
+                                        static_cast<int>(std::max<long long>(ms, 1)), nullptr));
+        if (!http_ && (errno == ETIMEDOUT || errno == 0)) throw blocking(notAnswering());
+        if (!http_) throw blocking("No print server is running at " + name_ + " (" + std::strerror(errno) + ")");
+        cups().httpSetTimeout(http_.get(), 0.25, &Server::onTimeout, this);
+    }
+
+    http_t* http() const { return http_.get(); }
+    const std::string& name() const { return name_; }
+
+    // Starts the clock for one exchange; cancelling gets a moment past the
+    // program's cut-off.
+    void expectAnswer(bool cancelling = false)
+    {
+        const auto cutoff = closing_.cutoff();
+        deadline_ = Clock::now() + kAnswerWithin;
+        if (cutoff != Clock::time_point::max())
+            deadline_ = std::min(deadline_, cutoff + (cancelling ? kCancelWithin : Clock::duration()));
+        timedOut_ = false;
+    }
+
+    // A new connection in place of one that may be stuck in a request, to
+    // cancel the job.
+    void reconnectToCancel()
+    {
+        http_.reset();
+        connect(true);
+    }
+
+    bool timedOut() const { return timedOut_; }
+
+    std::string notAnswering() const { return "The print server at " + name_ + " is not answering"; }
+
+    // The reason an exchange failed, as the user should read it.
+    Failure failure(const std::string& doing) const
+    {
+        if (timedOut_) return blocking(notAnswering());
+        const char* said = cups().cupsLastErrorString();
+        const bool saidWhy = cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE && said && *said;
+        return ofThisPage("The print server could not " + doing + " (" + (saidWhy ? said : "no reason given") + ")");
+    }
+
+    bool failed() const { return cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE; }
+
+    // Asks and hands the answer back; none when there was none, or it says
+    // the request failed.
+    Ipp ask(ipp_t* request, const std::string& printerUri)
+    {
+        cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri.c_str());
+        cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                            cups().cupsUser());
+        expectAnswer();
+        Ipp answer(cups().cupsDoRequest(http(), request, "/"));
+        if (failed()) answer.reset();
+        return answer;
+    }
+
+private:
+    static int onTimeout(http_t*, void* self)
+    {
+        auto* server = static_cast<Server*>(self);
+        const bool waitOn = Clock::now() < server->deadline_;
+        server->timedOut_ = !waitOn;
+        return waitOn ? 1 : 0;
+    }
+
+    const Closing& closing_;
+    std::string name_;
+    std::unique_ptr<http_t, HttpDeleter> http_;
+    Clock::time_point deadline_ = Clock::now() + kAnswerWithin;
+    bool timedOut_ = false;
+};
+
+// The values of a keyword or text attribute, "none" left out.
+std::vector<std::string> valuesOf(ipp_t* answer, const char* name)
+{
+    std::vector<std::string> values;
+    ipp_attribute_t* attribute = cups().ippFindAttribute(answer, name, IPP_TAG_ZERO);
+    for (int i = 0; attribute && i < cups().ippGetCount(attribute); ++i) {
+        const char* value = cups().ippGetString(attribute, i, nullptr);
+        if (value && *value && std::strcmp(value, "none") != 0) values.emplace_back(value);
+    }
+    return values;
+}
+
+std::string textOf(ipp_t* answer, const char* name)
+{
+    const auto values = valuesOf(answer, name);
+    return values.empty() ? std::string() : values.front();
+}
+
+struct PrinterState {
+    int state = 0;
+    bool accepting = true;
+    bool greyOnly = false;
+    std::string message;              // the printer's own words
+    std::vector<std::string> reasons; // its state reasons
+    // The first fault it reports, in plain words; empty: none.
+    std::string fault() const { return printerFault(reasons); }
+    bool pausedBySomeone(const std::vector<std::string>& jobReasons = {}) const
+    {
+        return state == IPP_PSTATE_STOPPED && print::pausedBySomeone(reasons, message, jobReasons);
+    }
+};
+
+struct JobState {
+    int state = 0;
+    std::string message;
+    std::vector<std::string> reasons;
+    std::string why() const { return jobWhy(message, reasons); }
+};
+
+// What the server did with the job, if it did not print it.
+const char* unprinted(int state)
+{
+    switch (state) {
+    case IPP_JSTATE_HELD:
+        return "the print server is holding it";
+    case IPP_JSTATE_STOPPED:
+        return "the print server stopped it";
+    case IPP_JSTATE_CANCELED:
+        return "it was cancelled";
+    case IPP_JSTATE_ABORTED:
+        return "the print server aborted it";
+    default:
+        return nullptr;
+    }
+}
+
+// What was set with lpoptions, in the system's file and then the user's own:
+// the lines that name a default printer or give a printer's options.
+class Lpoptions {
+public:
+    Lpoptions()
+    {
+        const char* root = std::getenv("CUPS_SERVERROOT");
+        read(std::string(root && *root ? root : "/etc/cups") + "/lpoptions");
+        if (const char* home = std::getenv("HOME"); home && *home) read(std::string(home) + "/.cups/lpoptions");
+    }
+
+    // The printer that a Default line names, the user's over the system's.
+    std::string defaultName() const
+    {
+        std::string name;
+        for (const Line& line : lines_)
+            if (line.isDefault) name = line.name;
+        return name;
+    }
+
+    // Whether any of the options is set for the printer, its instance given.
+    bool sets(const std::string& printer, const char* instance, std::initializer_list<const char*> anyOf) const
+    {
+        const std::string name = instance ? printer + "/" + instance : printer;
+        bool set = false;
+        for (const Line& line : lines_) {
+            if (!sameWords(line.name, name)) continue;
+            cups_option_t* options = nullptr;
+            const int count = cups().cupsParseOptions(line.options.c_str(), 0, &options);
+            for (const char* option : anyOf)
+                set = set || cups().cupsGetOption(option, count, options) != nullptr;
+            cups().cupsFreeOptions(count, options);
+        }
+        return set;
+    }
+
+private:
+    struct Line {
+        bool isDefault;
+        std::string name; // printer or printer/instance
+        std::string options;
+    };
+
+    void read(const std::string& path)
+    {
+        std::ifstream file(path);
+        for (std::string text; std::getline(file, text);) {
+            const std::string_view keyword = std::string_view(text).substr(0, text.find(' '));
+            const bool isDefault = sameWords(keyword, "Default");
+            if (!isDefault && !sameWords(keyword, "Dest")) continue;
+            const auto nameAt = text.find_first_not_of(' ', text.find(' '));
+            if (nameAt == std::string::npos) continue;
+            const auto nameEnd = std::min(text.find(' ', nameAt), text.size());
+            lines_.push_back({isDefault, text.substr(nameAt, nameEnd - nameAt), text.substr(nameEnd)});
+        }
+    }
+
+    std::vector<Line> lines_;
+};
+
+// Where the user named a printer, and the name without its instance; none
+// when the server's default applies.
+std::optional<std::pair<std::string, std::string>> namedPrinter()
+{
+    const auto bare = [](std::string name) { return name.substr(0, name.find('/')); };
+    if (const char* lpdest = std::getenv("LPDEST"); lpdest && *lpdest) return std::pair{"LPDEST", bare(lpdest)};
+    if (const char* printer = std::getenv("PRINTER"); printer && *printer && std::strcmp(printer, "lp") != 0)
+        return std::pair{"PRINTER", bare(printer)};
+    if (const std::string name = Lpoptions().defaultName(); !name.empty()) return std::pair{"lpoptions", bare(name)};
+    return std::nullopt;
+}
+
+} // namespace
+
+struct PrintJob::State {
+    explicit State(const Closing& closing) : closing(closing), server(closing) {}
+    ~State()
+    {
+        if (info) cups().cupsFreeDestInfo(info);
+        if (dest) cups().cupsFreeDests(1, dest);
+        cups().cupsFreeOptions(optionCount, options);
+    }
+
+    PrinterState printerState();
+    JobState jobState();
+
+    const Closing& closing;
+    Server server;
+    cups_dest_t* dest = nullptr;
+    cups_dinfo_t* info = nullptr;
+    std::string uri;
+    PrinterState before;
+    int optionCount = 0;
+    cups_option_t* options = nullptr;
+    int job = 0;
+    Clock::time_point followUntil;
+    bool toldWhy = false;
+};
+
+PrinterState PrintJob::State::printerState()
+{
+    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    const char* wanted[] = {"printer-state", "printer-state-message", "printer-state-reasons",
+                            "printer-is-accepting-jobs", "color-supported"};
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted),
+                         nullptr, wanted);
+    const Ipp answer = server.ask(request, uri);
+    if (!answer) throw Unanswered{};
+    PrinterState printer;
+    printer.state = cups().ippGetInteger(cups().ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM), 0);
+    if (auto* accepting = cups().ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        printer.accepting = cups().ippGetBoolean(accepting, 0);
+    if (auto* colour = cups().ippFindAttribute(answer.get(), "color-supported", IPP_TAG_BOOLEAN))
+        printer.greyOnly = !cups().ippGetBoolean(colour, 0);
+    printer.message = textOf(answer.get(), "printer-state-message");
+    printer.reasons = valuesOf(answer.get(), "printer-state-reasons");
+    return printer;
+}
+
+JobState PrintJob::State::jobState()
+{
+    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    const char* wanted[] = {"job-state", "job-printer-state-message", "job-state-reasons"};
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted),
+                         nullptr, wanted);
+    const Ipp answer = server.ask(request, uri);
+    if (!answer) throw Unanswered{};
+    JobState result;
+    result.state = cups().ippGetInteger(cups().ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM), 0);
+    result.message = textOf(answer.get(), "job-printer-state-message");
+    result.reasons = valuesOf(answer.get(), "job-state-reasons");
+    return result;
+}
+
+PrintJob::PrintJob(const Closing& closing)
+{
+    if (std::string why; !loadCups(why)) throw blocking("The CUPS library could not be loaded (" + why + ")");
+    state_ = std::make_unique<State>(closing);
+    State& s = *state_;
+    Server& server = s.server;
+
+    // The printer as the user has it, with their lpoptions merged in.
+    server.expectAnswer();
+    s.dest = cups().cupsGetNamedDest(server.http(), nullptr, nullptr);
+    if (!s.dest) {
+        const ipp_status_t status = cups().cupsLastError();
+        const bool answered = status == IPP_STATUS_ERROR_NOT_FOUND || status <= IPP_STATUS_OK_EVENTS_COMPLETE;
+        if (!answered || server.timedOut()) throw server.failure("find the default printer");
+        if (const auto named = namedPrinter())
+            throw blocking("The printer " + named->second + " named in " + named->first +
+                               " does not exist on the print server",
+                           ".");
+        throw blocking("No default printer is set up");
+    }
+    const std::string printer = s.dest->name;
+    if (const char* uri = cups().cupsGetOption("printer-uri-supported", s.dest->num_options, s.dest->options))
+        s.uri = uri;
+    else
+        s.uri = "ipp://localhost/printers/" + printer;
+
+    try {
+        s.before = s.printerState();
+    } catch (const Unanswered&) {
+        throw server.failure("tell the state of the printer " + printer);
+    }
+    if (!s.before.accepting)
+        throw blocking("The printer " + printer + " is refusing jobs" + because(s.before.message, "Rejecting Jobs"));
+
+    server.expectAnswer();
+    s.info = cups().cupsCopyDestInfo(server.http(), s.dest);
+    if (!s.info) throw server.failure("tell the settings of the printer " + printer);
+
+    // The job is given what lp would give it: the destination's options,
+    // the printer's defaults and the user's lpoptions among them, less the
+    // printer's own description.
+    for (int i = 0; i < s.dest->num_options; ++i) {
+        const std::string_view name = s.dest->options[i].name;
+        if (name.starts_with("printer-") || name.starts_with("marker-") || name == "device-uri") continue;
+        s.optionCount =
+            cups().cupsAddOption(s.dest->options[i].name, s.dest->options[i].value, s.optionCount, &s.options);
+    }
+    // The merged colour mode may be the printer's default or the user's
+    // own; only the lpoptions files tell which, and a mode set there is kept.
+    if (!s.before.greyOnly && !Lpoptions().sets(printer, s.dest->instance, {"print-color-mode", "ColorModel"}))
+        s.optionCount = cups().cupsAddOption("print-color-mode", "color", s.optionCount, &s.options);
+}
+
+PrintJob::~PrintJob() = default;
+
+std::optional<Paper> PrintJob::paper() const
+{
+    const char* media = cups().cupsGetOption("media", state_->optionCount, state_->options);
+    if (!media) return std::nullopt;
+    const std::string first = std::string(media).substr(0, std::string_view(media).find(','));
+    const pwg_media_t* known = cups().pwgMediaForPWG(first.c_str());
+    if (!known) known = cups().pwgMediaForLegacy(first.c_str());
+    if (!known) known = cups().pwgMediaForPPD(first.c_str()); // "A5", "Letter", as lpoptions often has it
+    if (!known || known->width <= 0 || known->length <= 0) return std::nullopt;
+    return Paper{known->width / 100.0, known->length / 100.0}; // hundredths of a millimetre
+}
+
+void PrintJob::send(std::string_view pdf, const std::string& title, const std::function<void(const News&)>& tell)
+{
+    State& s = *state_;
+    Server& server = s.server;
+    const std::string printer = s.dest->name;
+    server.expectAnswer();
+    if (cups().cupsCreateDestJob(server.http(), s.dest, s.info, &s.job, title.c_str(), s.optionCount, s.options) >
+            IPP_STATUS_OK_EVENTS_COMPLETE ||
+        s.job == 0)
+        throw server.failure("take a job for " + printer);
+
+    // A page not sent whole is never finished: the connection is dropped,
+    // which the server takes for a broken request, and the job is cancelled
+    // over a new one.
+    server.expectAnswer();
+    bool sent = cups().cupsStartDestDocument(server.http(), s.dest, s.info, s.job, title.c_str(), CUPS_FORMAT_PDF, 0,
+                                             nullptr, 1) == HTTP_STATUS_CONTINUE;
+    constexpr size_t kChunk = 64 * 1024;
+    for (size_t at = 0; sent && at < pdf.size(); at += kChunk) {
+        server.expectAnswer();
+        sent = !s.closing.pastCutoff() &&
+               cups().cupsWriteRequestData(server.http(), pdf.data() + at, std::min(kChunk, pdf.size() - at)) ==
+                   HTTP_STATUS_CONTINUE;
+    }
+    if (sent) {
+        server.expectAnswer();
+        sent = cups().cupsFinishDestDocument(server.http(), s.dest, s.info) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    }
+    if (!sent) {
+        const Failure why = server.failure("take the page");
+        bool cancelled = false;
+        try {
+            server.reconnectToCancel();
+            server.expectAnswer(true);
+            cancelled = cups().cupsCancelDestJob(server.http(), s.dest, s.job) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+        } catch (const Failure&) {
+        }
+        if (cancelled) throw why;
+        throw Failure{"The print server could not take the whole page, and job " + std::to_string(s.job) + " on " +
+                          printer + " could not be cancelled either, so part of it may still print.",
+                      {}};
+    }
+    s.followUntil = Clock::now() + kFollowFor;
+    if (s.before.state == IPP_PSTATE_STOPPED && s.before.pausedBySomeone())
+        tell({News::Kind::Paused, "The printer " + printer + " is paused" + because(s.before.message, "Paused") +
+                                      ": the page waits in its queue until the printer is resumed."});
+}
+
+bool PrintJob::follow(const std::function<void(const News&)>& tell)
+{
+    State& s = *state_;
+    const std::string printer = s.dest->name;
+    // A paused printer was told of already; the page waits for someone.
+    if (s.before.state == IPP_PSTATE_STOPPED && s.before.pausedBySomeone()) return false;
+    if (Clock::now() >= s.followUntil || s.closing.closing()) return false;
+    JobState job;
+    PrinterState state;
+    try {
+        state = s.printerState(); // first, so that the job's state is the newer
+        job = s.jobState();
+    } catch (const Unanswered&) {
+        return false; // the server has the page; nothing more can be said
+    }
+    if (job.state == IPP_JSTATE_COMPLETED) return false;
+    if (const char* what = unprinted(job.state)) {
+        tell({News::Kind::Failed, "The page did not print on " + printer + ": " + what + because(job.why()) + "."});
+        return false;
+    }
+    if (state.state == IPP_PSTATE_STOPPED) {
+        if (state.pausedBySomeone(job.reasons))
+            tell({News::Kind::Paused, "The printer " + printer + " was paused" + because(state.message, "Paused") +
+                                          ": the page waits in its queue until the printer is resumed."});
+        else
+            tell({News::Kind::Failed, "The page did not print: the printer " + printer + " stopped" +
+                                          because(state.message) +
+                                          ". It waits in the queue until the printer is started again."});
+        return false;
+    }
+    if (const std::string fault = state.fault(); !fault.empty() && !s.toldWhy) {
+        s.toldWhy = true;
+        tell({News::Kind::Waiting, "The page waits on " + printer + ": " + fault + because(state.message) + "."});
+    }
+    return true;
+}
+
+} // namespace print

@@ -1,0 +1,86 @@
+#pragma once
+// One page handed to the user's default printer and followed until it is
+// known what became of it. Plain C++ over the CUPS library: it blocks, so it
+// runs off the window's thread, and every wait on the print server is bounded.
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace print {
+
+using Clock = std::chrono::steady_clock;
+
+// The program closing, told from any thread: following jobs ends, and no
+// exchange with the server goes on past the cut-off.
+class Closing {
+public:
+    void closeBy(Clock::time_point cutoff) { cutoff_ = cutoff.time_since_epoch().count(); }
+    bool closing() const { return cutoff() != Clock::time_point::max(); }
+    bool pastCutoff() const { return Clock::now() >= cutoff(); }
+    Clock::time_point cutoff() const { return Clock::time_point(Clock::duration(cutoff_.load())); }
+
+private:
+    std::atomic<Clock::rep> cutoff_{Clock::time_point::max().time_since_epoch().count()};
+};
+
+// Why a page did not print, in plain words.
+struct Failure {
+    std::string text; // the whole sentence for this one page
+    // Set when the server or the printer cannot take any page (no server,
+    // not answering, no such printer, refusing jobs): the pages queued
+    // behind fail with this one. It begins the sentence that counts them.
+    std::string cause;
+};
+
+// What the user hears of a page after it was handed over.
+struct News {
+    enum class Kind {
+        Paused,  // the printer was paused by someone: the page waits
+        Waiting, // the printer reports a fault: the page waits until it is mended
+        Failed,  // the job did not print
+    };
+    Kind kind;
+    std::string text;
+};
+
+struct Paper {
+    double widthMm;
+    double heightMm;
+};
+
+class PrintJob {
+public:
+    // Finds the user's default printer (LPDEST or PRINTER, then lpoptions,
+    // then the server's) with its options and the user's merged in. Raises
+    // a Failure when there is none to print on.
+    explicit PrintJob(const Closing& closing);
+    ~PrintJob();
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    // The paper the job prints on, from its media option; none when that is
+    // missing or names no paper known.
+    std::optional<Paper> paper() const;
+
+    // Hands the page, a whole PDF file, over as one job. A job not handed
+    // over whole is cancelled. Raises a Failure; tells Paused at once when
+    // the page waits on a paused printer.
+    void send(std::string_view pdf, const std::string& title, const std::function<void(const News&)>& tell);
+
+    // Asks once how the job handed over is doing: tells once why it waits,
+    // if the printer says, and Failed if it did not print. Says whether to
+    // ask again: not once the job is done, nothing more can be learnt, half
+    // a minute has passed or the program closes.
+    bool follow(const std::function<void(const News&)>& tell);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+} // namespace print
