@@ -82,7 +82,10 @@ std::string spelled(const Refusal& refusal)
 {
     std::string text = refusal.sentence;
     for (std::size_t i = refusal.figures.size(); i-- > 0;) {
-        const std::string mark = "%" + std::to_string(i + 1);
+        // Appended, not added: GCC 12 at -O3 takes "%" + a string for an
+        // overlapping copy and, with warnings as errors, stops the build.
+        std::string mark = "%";
+        mark.append(std::to_string(i + 1));
         if (const auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), refusal.figures[i]);
     }
     return refusal.field.empty() ? text : refusal.field + ": " + text;
