@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace print {
 
 namespace {
@@ -102,7 +104,15 @@ public:
         http_.reset(cups().httpConnect2(name_.c_str(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1,
                                         static_cast<int>(std::max<long long>(ms, 1)), nullptr));
         if (!http_ && (errno == ETIMEDOUT || errno == 0)) throw blocking(notAnswering());
-        if (!http_) throw blocking("No print server is running at " + name_ + " (" + std::strerror(errno) + ")");
+        if (!http_) {
+            // libcups closes the socket it tried before it returns, which
+            // leaves "Bad file descriptor" behind; a socket path that is not
+            // there says why itself.
+            int why = errno;
+            struct stat socket {};
+            if (name_.front() == '/' && ::stat(name_.c_str(), &socket) != 0) why = errno;
+            throw blocking("No print server is running at " + name_ + " (" + std::strerror(why) + ")");
+        }
         cups().httpSetTimeout(http_.get(), 0.25, &Server::onTimeout, this);
     }
 
