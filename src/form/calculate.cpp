@@ -97,9 +97,9 @@ Volumes readVolumes(const FormView& view, const NumberLocale& locale, const Leng
     if (view.isUsetoplandChecked())
         v.deadArea = checkedMul(checkedMul(checkedSub(halfSquared(cm.bore), halfSquared(cm.piston)), kPi), cm.topring);
     v.deck = checkedMul(v.boreArea, cm.deck);
-    v.gasket = volume(Field::gasketvol);
-    v.chamber = volume(Field::chamb);
-    v.chamberAndGasket = checkedStep(v.chamber + v.gasket);
+    const double gasket = volume(Field::gasketvol);
+    const double chamber = volume(Field::chamb);
+    v.chamberAndGasket = checkedStep(chamber + gasket);
     v.dome = volume(Field::dome);
     return v;
 }

@@ -19,7 +19,7 @@ struct Lengths {
 
 // Volumes in cubic centimetres, computed and read in Calculate's order.
 struct Volumes {
-    double boreArea = 0, swept = 0, deadArea = 0, deck = 0, gasket = 0, chamber = 0, chamberAndGasket = 0, dome = 0;
+    double boreArea = 0, swept = 0, deadArea = 0, deck = 0, chamberAndGasket = 0, dome = 0;
 };
 
 // When a field that Calculate needs is empty (unknown passed over), shows

@@ -78,19 +78,6 @@ bool solvesForRatio(Field field)
     }
 }
 
-std::string spelled(const Refusal& refusal)
-{
-    std::string text = refusal.sentence;
-    for (std::size_t i = refusal.figures.size(); i-- > 0;) {
-        // Appended, not added: GCC 12 at -O3 takes "%" + a string for an
-        // overlapping copy and, with warnings as errors, stops the build.
-        std::string mark = "%";
-        mark.append(std::to_string(i + 1));
-        if (const auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), refusal.figures[i]);
-    }
-    return refusal.field.empty() ? text : refusal.field + ": " + text;
-}
-
 RatioSolver::RatioSolver(const FormView& view, NumberLocale locale, Field field)
     : view_(view), locale_(std::move(locale)), field_(field), cm_(readLengths(view_, locale_, field)),
       decimals_(field != Field::deck && field != Field::compthick ? 2 : view.isSelected(Option::mm) ? 3 : 4)

@@ -29,9 +29,6 @@ struct Refusal {
     std::string field = {};
 };
 
-// The sentence with its figures put in, after "field: " when it names one.
-std::string spelled(const Refusal& refusal);
-
 // What one wanted ratio gives; every text is in the user's locale.
 struct Solution {
     std::string figure;  // to be written into the field; empty when refused

@@ -4,7 +4,6 @@
 #include "print/state_words.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -50,12 +49,6 @@ Failure ofThisPage(const std::string& cause)
 
 // Raised inside this file for a step that ends the watch.
 struct Unanswered {};
-
-bool sameWords(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return std::tolower(x) == std::tolower(y); });
-}
 
 // " (why)" when there is something to say beyond CUPS's stock words for
 // the state, which the sentence already says.
@@ -323,6 +316,7 @@ struct PrintJob::State {
 
     PrinterState printerState();
     JobState jobState();
+    Ipp attributes(ipp_op_t operation, std::initializer_list<const char*> wanted);
 
     const Closing& closing;
     Server server;
@@ -337,15 +331,24 @@ struct PrintJob::State {
     bool toldWhy = false;
 };
 
+// Asks for some attributes of the printer, or of this page's job.
+Ipp PrintJob::State::attributes(ipp_op_t operation, std::initializer_list<const char*> wanted)
+{
+    ipp_t* request = cups().ippNewRequest(operation);
+    if (operation == IPP_OP_GET_JOB_ATTRIBUTES)
+        cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                         static_cast<int>(wanted.size()), nullptr, wanted.begin());
+    Ipp answer = server.ask(request, uri);
+    if (!answer) throw Unanswered{};
+    return answer;
+}
+
 PrinterState PrintJob::State::printerState()
 {
-    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    const char* wanted[] = {"printer-state", "printer-state-message", "printer-state-reasons",
-                            "printer-is-accepting-jobs", "color-supported"};
-    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted),
-                         nullptr, wanted);
-    const Ipp answer = server.ask(request, uri);
-    if (!answer) throw Unanswered{};
+    const Ipp answer = attributes(IPP_OP_GET_PRINTER_ATTRIBUTES,
+                                  {"printer-state", "printer-state-message", "printer-state-reasons",
+                                   "printer-is-accepting-jobs", "color-supported"});
     PrinterState printer;
     printer.state = cups().ippGetInteger(cups().ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM), 0);
     if (auto* accepting = cups().ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
@@ -359,13 +362,8 @@ PrinterState PrintJob::State::printerState()
 
 JobState PrintJob::State::jobState()
 {
-    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
-    const char* wanted[] = {"job-state", "job-printer-state-message", "job-state-reasons"};
-    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(wanted),
-                         nullptr, wanted);
-    const Ipp answer = server.ask(request, uri);
-    if (!answer) throw Unanswered{};
+    const Ipp answer =
+        attributes(IPP_OP_GET_JOB_ATTRIBUTES, {"job-state", "job-printer-state-message", "job-state-reasons"});
     JobState result;
     result.state = cups().ippGetInteger(cups().ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM), 0);
     result.message = textOf(answer.get(), "job-printer-state-message");
@@ -483,7 +481,7 @@ void PrintJob::send(std::string_view pdf, const std::string& title, const std::f
                       {}};
     }
     s.followUntil = Clock::now() + kFollowFor;
-    if (s.before.state == IPP_PSTATE_STOPPED && s.before.pausedBySomeone())
+    if (s.before.pausedBySomeone())
         tell({News::Kind::Paused, "The printer " + printer + " is paused" + because(s.before.message, "Paused") +
                                       ": the page waits in its queue until the printer is resumed."});
 }
@@ -493,7 +491,7 @@ bool PrintJob::follow(const std::function<void(const News&)>& tell)
     State& s = *state_;
     const std::string printer = s.dest->name;
     // A paused printer was told of already; the page waits for someone.
-    if (s.before.state == IPP_PSTATE_STOPPED && s.before.pausedBySomeone()) return false;
+    if (s.before.pausedBySomeone()) return false;
     if (Clock::now() >= s.followUntil || s.closing.closing()) return false;
     JobState job;
     PrinterState state;

@@ -44,8 +44,8 @@ struct News {
         Waiting, // the printer reports a fault: the page waits until it is mended
         Failed,  // the job did not print
     };
-    Kind kind;
-    std::string text;
+    Kind kind = Kind::Failed;
+    std::string text; // plain words for the user
 };
 
 struct Paper {

@@ -54,6 +54,12 @@ template <size_t N> const char* phraseFor(std::string_view reason, const Phrase 
 
 } // namespace
 
+bool sameWords(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+}
+
 std::string printerFault(const std::vector<std::string>& reasons)
 {
     for (const std::string& reason : reasons)
@@ -77,9 +83,7 @@ bool pausedBySomeone(const std::vector<std::string>& printerReasons, const std::
     const bool jobFailed = std::any_of(jobReasons.begin(), jobReasons.end(), [](const std::string& reason) {
         return reason.ends_with("-error") || reason == "job-printer-stopped";
     });
-    const bool saysPaused =
-        printerMessage.empty() || std::equal(printerMessage.begin(), printerMessage.end(), "Paused", "Paused" + 6,
-                                             [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+    const bool saysPaused = printerMessage.empty() || sameWords(printerMessage, "Paused");
     return std::find(printerReasons.begin(), printerReasons.end(), "paused") != printerReasons.end() && saysPaused &&
            !jobFailed;
 }

@@ -3,9 +3,13 @@
 // words: no keyword reaches the user where a phrase exists.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace print {
+
+// The same words, whatever their case: "Paused" and "paused".
+bool sameWords(std::string_view a, std::string_view b);
 
 // The first fault among a printer's state reasons, whatever their -error,
 // -warning or -report ending, or else any reason ending in -error; empty

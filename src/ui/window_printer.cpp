@@ -102,10 +102,7 @@ void WindowPrinter::tellNews(const print::News& news)
         lastWaiting_ = news.text;
         lastWaitingAt_ = now;
     }
-    const auto kind = news.kind == print::News::Kind::Paused    ? PrintNews::Kind::Paused
-                      : news.kind == print::News::Kind::Waiting ? PrintNews::Kind::Waiting
-                                                                : PrintNews::Kind::Failed;
-    tell({kind, news.text}, 0);
+    tell(news, 0);
 }
 
 // Makes the page and hands it over; returns its job to follow, if any.

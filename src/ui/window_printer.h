@@ -22,15 +22,8 @@ class QWidget;
 
 namespace ui {
 
-struct PrintNews {
-    enum class Kind {
-        Paused,  // the printer is paused: the page waits in its queue
-        Waiting, // the printer reports why the page waits
-        Failed,  // nothing was printed, or the job did not print
-    };
-    Kind kind = Kind::Failed;
-    std::string text; // plain words for the user
-};
+// What the window hears of a page; a Failed with no text only settles it.
+using PrintNews = print::News;
 
 class WindowPrinter : public QObject {
 public:

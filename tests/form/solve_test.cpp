@@ -69,6 +69,19 @@ const std::vector<SolveCase> cases = {
 };
 // clang-format on
 
+// The refusal as the English reads it: its figures put in, after "field: "
+// when it names one.
+std::string spelled(const Refusal& refusal)
+{
+    std::string text = refusal.sentence;
+    for (std::size_t i = refusal.figures.size(); i-- > 0;) {
+        std::string mark = "%";
+        mark.append(std::to_string(i + 1));
+        if (const auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), refusal.figures[i]);
+    }
+    return refusal.field.empty() ? text : refusal.field + ": " + text;
+}
+
 // A worked example, or the mm one with the dead area, showing 7.5 : 1.
 void load(LoadedForm& window, bool mm, const Entries& changes)
 {
