@@ -4,39 +4,37 @@ namespace numeric {
 
 namespace {
 
-std::string message(ErrorKind kind, const std::string& detail)
+std::string whatText(ErrorKind kind, const Message& detail)
 {
-    std::string text(describe(kind));
-    if (!detail.empty()) {
-        text += ": ";
-        text += detail;
-    }
+    std::string text = describe(kind).source;
+    if (!detail.empty()) text.append(": ").append(english(detail));
     return text;
 }
 
 }  // namespace
 
-std::string_view describe(ErrorKind kind)
+Text describe(ErrorKind kind)
 {
     switch (kind) {
     case ErrorKind::TypeMismatch:
-        return "Type mismatch";
+        return USER_TEXT("numeric", "Type mismatch");
     case ErrorKind::Overflow:
-        return "Overflow";
+        return USER_TEXT("numeric", "Overflow");
     case ErrorKind::DivisionByZero:
-        return "Division by zero";
+        return USER_TEXT("numeric", "Division by zero");
     case ErrorKind::PrinterError:
-        return "Printer error";
+        return USER_TEXT("numeric", "Printer error");
     case ErrorKind::OutOfMemory:
-        return "Out of memory";
+        return USER_TEXT("numeric", "Out of memory");
     case ErrorKind::Unexpected:
-        return "Unexpected error";
+        return USER_TEXT("numeric", "Unexpected error");
     }
-    return "Unknown error";  // only reachable with a value cast from outside the enum
+    // only reachable with a value cast from outside the enum
+    return USER_TEXT("numeric", "Unknown error");
 }
 
-RuntimeError::RuntimeError(ErrorKind kind, const std::string& detail, const std::string& field)
-    : std::runtime_error(message(kind, detail)), kind_(kind), detail_(detail), field_(field)
+RuntimeError::RuntimeError(ErrorKind kind, Message detail, std::string field)
+    : std::runtime_error(whatText(kind, detail)), kind_(kind), detail_(std::move(detail)), field_(std::move(field))
 {
 }
 

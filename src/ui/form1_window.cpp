@@ -7,6 +7,7 @@
 #include "ui/figure_field.h"
 #include "ui/figure_label.h"
 #include "ui/solve_dialog.h"
+#include "ui/translated.h"
 
 #include <QAction>
 #include <QApplication>
@@ -266,9 +267,10 @@ void Form1Window::run(const std::function<void()>& procedure, bool blamedFieldTa
     } catch (const std::bad_alloc&) {
         // Out of memory is a failed step like any other: the entries stay.
         report(numeric::RuntimeError(numeric::ErrorKind::OutOfMemory,
-                                     "There is not enough memory to finish. Every entry is as you left it."));
+                                     USER_TEXT("ui::Form1Window", "There is not enough memory to finish. Every "
+                                                                  "entry is as you left it.")));
     } catch (const std::exception& error) {
-        report(numeric::RuntimeError(numeric::ErrorKind::Unexpected, error.what()));
+        report(numeric::RuntimeError(numeric::ErrorKind::Unexpected, std::string(error.what())));
     }
 }
 
@@ -276,10 +278,9 @@ void Form1Window::run(const std::function<void()>& procedure, bool blamedFieldTa
 // the field by its label as the window shows it.
 void Form1Window::report(const numeric::RuntimeError& error)
 {
-    const std::string_view kind = numeric::describe(error.kind());
-    QMessageBox box(QMessageBox::Critical, windowTitle(), QString::fromUtf8(kind),
+    QMessageBox box(QMessageBox::Critical, windowTitle(), translated(numeric::describe(error.kind())),
                     QMessageBox::Ok, this);
-    QString detail = QString::fromStdString(error.detail());
+    QString detail = translated(error.message());
     if (const std::string_view caption = captionNaming(error.field()); !caption.empty())
         detail = QString::fromUtf8(caption) + ": " + detail;
     box.setInformativeText(detail);

@@ -36,7 +36,7 @@ std::optional<std::string> FakeForm::askWantedRatio(const RatioSolver& solver)
 
 void FakeForm::printImage()
 {
-    if (printerMissing) throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, "no printer");
+    if (printerMissing) throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, std::string("no printer"));
     ++pagesPrinted;
 }
 

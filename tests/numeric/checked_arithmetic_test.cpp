@@ -32,7 +32,7 @@ TEST(RuntimeError, NamesItsKind)
         EXPECT_EQ(error.detail(), c.detail);
         EXPECT_STREQ(error.what(), c.what);
         if (c.detail.empty()) {
-            EXPECT_EQ(describe(c.kind), c.what);
+            EXPECT_STREQ(describe(c.kind).source, c.what);
         }
     }
 }

@@ -78,7 +78,7 @@ bool Reference::run(void (form::Form1::*procedure)())
     try {
         (form_.*procedure)();
     } catch (const numeric::RuntimeError& error) {
-        failure = QString::fromUtf8(numeric::describe(error.kind()));
+        failure = QString::fromUtf8(numeric::describe(error.kind()).source);
         for (const Field field : form::allFields)
             if (form::nameOf(field) == error.field()) blamed_ = field;
     }
