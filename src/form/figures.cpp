@@ -13,16 +13,13 @@ namespace {
 // A field may hold a whole pasted page; the message quotes enough to find it.
 constexpr std::size_t kLongestQuote = 30;
 
-std::string quoted(const std::string& text)
+std::string shortened(const std::string& text)
 {
-    // Appended, not added: GCC 12 at -O3 takes "'" + a string for an
-    // overlapping copy and, with warnings as errors, stops the build.
-    std::string quote = "'";
-    if (text.size() <= kLongestQuote) return quote.append(text).append("'");
+    if (text.size() <= kLongestQuote) return text;
     // Cut before a UTF-8 continuation byte, never inside a character.
     std::size_t cut = kLongestQuote;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    return quote.append(text, 0, cut).append("...'");
+    return text.substr(0, cut).append("...");
 }
 
 // The text with its "." written as the locale writes decimals, when that
@@ -52,16 +49,16 @@ std::string asLocaleWritesIt(const std::string& text, const NumberLocale& locale
 
 RuntimeError unreadableFigure(ErrorKind kind, Field field, const std::string& text, const NumberLocale& locale)
 {
-    std::string detail = quoted(text);
+    Message detail;
     if (kind == ErrorKind::Overflow) {
-        detail += " is too large a number.";
+        detail = {USER_TEXT("form", "'%1' is too large a number."), {shortened(text)}};
+    } else if (const std::string meant = asLocaleWritesIt(text, locale); meant.empty()) {
+        detail = {USER_TEXT("form", "'%1' is not a number."), {shortened(text)}};
+    } else if (locale.decimal == ",") {
+        detail = {USER_TEXT("form", "'%1' is not a number; write decimals with a comma: %2."), {shortened(text), meant}};
     } else {
-        detail += " is not a number";
-        if (const std::string meant = asLocaleWritesIt(text, locale); !meant.empty()) {
-            const std::string separator = locale.decimal == "," ? "a comma" : "\"" + locale.decimal + "\"";
-            detail += "; write decimals with " + separator + ": " + meant;
-        }
-        detail += ".";
+        detail = {USER_TEXT("form", "'%1' is not a number; write decimals with \"%2\": %3."),
+                  {shortened(text), locale.decimal, meant}};
     }
     return RuntimeError(kind, detail, std::string(nameOf(field)));
 }

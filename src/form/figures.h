@@ -8,13 +8,13 @@
 #include "numeric/runtime_error.h"
 
 #include <string>
-#include <string_view>
 
 namespace form {
 
-inline constexpr std::string_view kFiguresTooLarge = "The figures are too large to compute with.";
-inline constexpr std::string_view kNoClearance = "The clearance volume comes to 0, so there is no ratio.";
-inline constexpr std::string_view kRatioTooLarge = "The ratio is too large to show.";
+inline constexpr numeric::Text kFiguresTooLarge = USER_TEXT("form", "The figures are too large to compute with.");
+inline constexpr numeric::Text kNoClearance =
+    USER_TEXT("form", "The clearance volume comes to 0, so there is no ratio.");
+inline constexpr numeric::Text kRatioTooLarge = USER_TEXT("form", "The ratio is too large to show.");
 
 // The error for a field whose text could not be read, quoting the text:
 // "'4.03x' is not a number." Under a locale that writes decimals with another
@@ -45,13 +45,13 @@ double wholeNumber(const FormView& view, Field field, const numeric::NumberLocal
 // Runs steps of arithmetic; an error that does not yet say what went wrong
 // is told as what.
 template <typename Steps>
-auto computing(std::string_view what, Steps steps) -> decltype(steps())
+auto computing(numeric::Text what, Steps steps) -> decltype(steps())
 {
     try {
         return steps();
     } catch (const numeric::RuntimeError& error) {
-        if (!error.field().empty() || !error.detail().empty()) throw;
-        throw numeric::RuntimeError(error.kind(), std::string(what));
+        if (!error.field().empty() || !error.message().empty()) throw;
+        throw numeric::RuntimeError(error.kind(), what);
     }
 }
 

@@ -13,14 +13,16 @@
 // May be called from ui/ and the tests; calls only numeric/.
 
 #include "form/form_view.h"
+#include "numeric/message.h"
 #include "numeric/number_locale.h"
 
 #include <utility>
 
 namespace form {
 
-inline constexpr const char* kAllValuesMessage = "All values must be entered";
-inline constexpr const char* kGasketMessage = "Enter either the Gasket Volume or the Gasket Bore and Compressed Thickness";
+inline constexpr numeric::Text kAllValuesMessage = USER_TEXT("form", "All values must be entered");
+inline constexpr numeric::Text kGasketMessage =
+    USER_TEXT("form", "Enter either the Gasket Volume or the Gasket Bore and Compressed Thickness");
 
 class Form1 {
 public:

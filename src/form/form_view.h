@@ -3,6 +3,7 @@
 // implements it on real widgets; the tests implement it on plain values.
 
 #include "form/fields.h"
+#include "numeric/message.h"
 
 #include <optional>
 #include <string>
@@ -36,7 +37,7 @@ public:
     virtual std::vector<Field> textFields() const = 0;
 
     // A modal box with one OK button and no icon; returns once it is closed.
-    virtual void showMessage(const std::string& text) = 0;
+    virtual void showMessage(numeric::Text text) = 0;
 
     // Asks for the ratio wanted, showing as it is typed what solver makes of
     // it; returns the text accepted, or nothing when the user cancels.

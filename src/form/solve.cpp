@@ -17,11 +17,12 @@ using namespace numeric;
 
 namespace {
 
-constexpr const char* kNotARatio = "Type the compression ratio you want, as a number.";
-constexpr const char* kNotAboveOne = "A compression ratio is always above 1.";
-constexpr const char* kNoSwept = "There is no swept volume: the bore or the stroke is 0.";
-constexpr const char* kNoGasketBore = "With a gasket bore of 0, no thickness makes a gasket volume.";
-constexpr const char* kTooLittleRoom = "%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.";
+constexpr Text kNotARatio = USER_TEXT("form", "Type the compression ratio you want, as a number.");
+constexpr Text kNotAboveOne = USER_TEXT("form", "A compression ratio is always above 1.");
+constexpr Text kNoSwept = USER_TEXT("form", "There is no swept volume: the bore or the stroke is 0.");
+constexpr Text kNoGasketBore = USER_TEXT("form", "With a gasket bore of 0, no thickness makes a gasket volume.");
+constexpr Text kTooLittleRoom =
+    USER_TEXT("form", "%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.");
 
 // The window as it would be with other texts in some fields, on paper: what
 // the procedures write stays here, so the ratio a figure gives is found by
@@ -47,7 +48,7 @@ public:
     }
     void moveFocus(Field) override {}
     std::vector<Field> textFields() const override { return window_.textFields(); }
-    void showMessage(const std::string&) override {}
+    void showMessage(numeric::Text) override {}
     std::optional<std::string> askWantedRatio(const RatioSolver&) override { return {}; }
     void printImage() override {}
 
@@ -102,7 +103,7 @@ Solution RatioSolver::solve(std::string_view wantedRatio) const
     }
     try {
         const double figure = computing(kFiguresTooLarge, [&] { return roundedFigure(wanted, solution); });
-        if (!solution.refusal.sentence.empty()) return solution;
+        if (!solution.refusal.why.empty()) return solution;
         const std::string text = numberText(figure, locale_);
 
         TrialView trial(view_, field_, text);
@@ -113,7 +114,7 @@ Solution RatioSolver::solve(std::string_view wantedRatio) const
         if (length) addQuench(figure, solution);
         solution.figure = text;
     } catch (const RuntimeError& error) {
-        solution.refusal = {error.detail(), {}, error.field()};  // the figure is set last
+        solution.refusal = {error.message(), error.field()};  // the figure is set last
     }
     return solution;
 }
@@ -158,9 +159,9 @@ double RatioSolver::roundedFigure(double wanted, Solution& solution) const
     const bool fits =
         field_ == Field::gasketvol ? figure >= 0 : field_ == Field::dome || field_ == Field::deck || figure > 0;
     if (!fits) {
-        solution.refusal = {kTooLittleRoom,
-                            {numberText(wanted, locale_), numberText(rounded(needed, 2), locale_),
-                             numberText(rounded(others, 2), locale_)}};
+        solution.refusal = {{kTooLittleRoom,
+                             {numberText(wanted, locale_), numberText(rounded(needed, 2), locale_),
+                              numberText(rounded(others, 2), locale_)}}};
     }
     return figure;
 }

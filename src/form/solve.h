@@ -7,25 +7,24 @@
 
 #include "form/form_view.h"
 #include "form/ratio_steps.h"
+#include "numeric/message.h"
 #include "numeric/number_locale.h"
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace form {
 
-inline constexpr const char* kGasketBoreToSolveMessage = "Enter the Gasket Bore to solve for the Compressed Thickness";
+inline constexpr numeric::Text kGasketBoreToSolveMessage =
+    USER_TEXT("form", "Enter the Gasket Bore to solve for the Compressed Thickness");
 
 // chamb, dome, gasketvol, deck and compthick.
 bool solvesForRatio(Field field);
 
-// Why no figure can be written: an English sentence with %1, %2... where the
-// figures go, so that the window can translate it; field names the field whose
-// text could not be used, when that is the reason.
+// Why no figure can be written; field names the field whose text could not
+// be used, when that is the reason.
 struct Refusal {
-    std::string sentence;
-    std::vector<std::string> figures = {};
+    numeric::Message why;
     std::string field = {};
 };
 

@@ -1,6 +1,7 @@
 #include "ui/control_style.h"
 
 #include "ui/readable_colour.h"
+#include "ui/translated.h"
 
 #include <QFontMetricsF>
 #include <QIcon>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QStyle>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -28,6 +30,7 @@ namespace {
 constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64, 128};
 
 // Below this a caption would be unreadable; better clipped than illegible.
+// Translations are worded to fit at this size or larger.
 constexpr double kSmallestDialogPoints = 6.0;
 
 QColor toQColor(Rgb rgb)
@@ -45,16 +48,53 @@ QFont labelFont(const ControlRow& row)
     return font;
 }
 
+// Only a box two lines high wraps: a one-line box that wrapped would push a
+// caption that is a hair too wide onto a second line it cannot show.
+bool wraps(const QLabel& label, const QFont& font)
+{
+    const QFontMetricsF metrics(font, &label);
+    return metrics.lineSpacing() + metrics.height() <= label.height();
+}
+
+// Whether the caption's ink shows whole in the label's box with this font,
+// broken into lines as the label breaks it. Ink, not line boxes: the one-line
+// boxes are a pixel lower than a 12 point line, which only descenders reach.
+bool labelFits(const QLabel& label, const QFont& font)
+{
+    const QString text = label.text();
+    const QFontMetricsF metrics(font, &label);
+    QTextLayout layout(text, font, &label);
+    QTextOption option;
+    option.setWrapMode(wraps(label, font) ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    QString last;
+    int lines = 0;
+    bool narrowEnough = true;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines) {
+        line.setLineWidth(label.width());
+        last = text.mid(line.textStart(), line.textLength()).trimmed();
+        narrowEnough = narrowEnough && metrics.tightBoundingRect(last).right() <= label.width();
+    }
+    layout.endLayout();
+    const double inkBottom =
+        (lines - 1) * metrics.lineSpacing() + metrics.ascent() + std::max(0.0, metrics.tightBoundingRect(last).bottom());
+    return narrowEnough && inkBottom <= label.height();
+}
+
 void styleLabel(QLabel& label, const ControlRow& row)
 {
-    const QFont font = labelFont(row);
-    label.setFont(font);
     label.setTextFormat(Qt::PlainText);  // results are figures, never markup
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Only a box drawn two lines high wraps: a one-line box that wrapped would
-    // push a caption that is a hair too wide onto a second line it cannot show.
-    const QFontMetricsF metrics(font, &label);
-    label.setWordWrap(metrics.lineSpacing() + metrics.height() <= label.height());
+    // The designed captions stand at the table's size, as they were drawn; a
+    // translation that runs longer is set smaller until it shows whole.
+    QFont font = labelFont(row);
+    if (label.text() != QString::fromUtf8(row.caption)) {
+        while (!labelFits(label, font) && font.pointSizeF() - 0.5 >= kSmallestDialogPoints)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    label.setFont(font);
+    label.setWordWrap(wraps(label, font));
 }
 
 int pixelMetric(const QWidget& control, QStyle::PixelMetric metric)
@@ -72,7 +112,7 @@ double indicatorAllowance(const QWidget& control, ControlKind kind)
 
 bool fitsBesideIndicator(const QFontMetricsF& metrics, const ControlRow& row, double allowance)
 {
-    return metrics.horizontalAdvance(QString::fromUtf8(row.caption)) + allowance <= twipsToPixels(row.width) &&
+    return metrics.horizontalAdvance(translatedCaption(row.caption)) + allowance <= twipsToPixels(row.width) &&
            metrics.height() <= twipsToPixels(row.height);
 }
 
@@ -88,7 +128,7 @@ bool captionFits(const QWidget& control, const ControlRow& row, const QFont& fon
         return metrics.height() + 2 * frame + 2 <= control.height();
     case ControlKind::Button: {
         const double margins = 2 * (pixelMetric(control, QStyle::PM_ButtonMargin) + frame);
-        return metrics.horizontalAdvance(QString::fromUtf8(row.caption)) + margins <= control.width() &&
+        return metrics.horizontalAdvance(translatedCaption(row.caption)) + margins <= control.width() &&
                metrics.height() + 2 * frame <= control.height();
     }
     case ControlKind::CheckBox: return fitsBesideIndicator(metrics, row, indicatorAllowance(control, row.kind));
@@ -152,7 +192,7 @@ void styleControl(QWidget& control, const ControlRow& row)
     else
         fitDialogFont(control, row);
 
-    if (!row.description.empty()) control.setAccessibleDescription(QString::fromUtf8(row.description));
+    if (!row.description.empty()) control.setAccessibleDescription(translatedCaption(row.description));
 }
 
 void colourControls(const QWidget& window)

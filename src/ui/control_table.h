@@ -2,6 +2,9 @@
 // The window as data: every control's name, kind, caption, place, size, font
 // and colour, one row a control, in tab-index order. Places and sizes are in
 // twips (1440 to the inch, 15 to a pixel at 96 dpi), as the layout was drawn.
+// Captions are in English, translated where the controls are made.
+
+#include <QtGlobal>
 
 #include <array>
 #include <cstdint>
@@ -40,7 +43,10 @@ inline constexpr int kClientWidthTwips = 10755;
 inline constexpr int kClientHeightTwips = 4365;
 inline constexpr std::string_view kWindowTitle = "Torvane - Quenvar";
 inline constexpr std::string_view kLabelFontFamily = "Times New Roman";
-inline constexpr std::string_view kDeadAreaToolTip = "The small volume trapped between the piston and bore, above the top ring";
+inline constexpr std::string_view kDeadAreaToolTip =
+    QT_TRANSLATE_NOOP("Form1", "The small volume trapped between the piston and bore, above the top ring");
+// Where the captions, descriptions and the tool tip above are translated.
+inline constexpr const char* kCaptionContext = "Form1";
 
 extern const std::array<ControlRow, 37> kControls;
 

@@ -42,7 +42,7 @@ QRect pixels(const ControlRow& row)
 
 QWidget* createControl(const ControlRow& row, QWidget* parent)
 {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = translatedCaption(row.caption);
     // The labels without a caption show the figures the procedures write.
     switch (row.kind) {
     case ControlKind::TextField: return new FigureField(parent);
@@ -97,7 +97,7 @@ void Form1Window::buildControls()
     linkLabelsToFields(*this);
     colourControls(*this);
 
-    control("Label10")->setToolTip(QString::fromUtf8(kDeadAreaToolTip));
+    control("Label10")->setToolTip(translatedCaption(kDeadAreaToolTip));
     for (const form::Caption result : {form::Caption::vorsil, form::Caption::Label17})
         figureLabel(result)->offerCopy();
     usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
@@ -280,23 +280,20 @@ void Form1Window::report(const numeric::RuntimeError& error)
 {
     QMessageBox box(QMessageBox::Critical, windowTitle(), translated(numeric::describe(error.kind())),
                     QMessageBox::Ok, this);
-    QString detail = translated(error.message());
-    if (const std::string_view caption = captionNaming(error.field()); !caption.empty())
-        detail = QString::fromUtf8(caption) + ": " + detail;
-    box.setInformativeText(detail);
+    box.setInformativeText(aboutField(error.field(), translated(error.message())));
     execModal(box);
 }
 
-void Form1Window::showMessage(const std::string& text)
+void Form1Window::showMessage(numeric::Text text)
 {
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), translated(text), QMessageBox::Ok, this);
     execModal(box);
 }
 
 std::optional<std::string> Form1Window::askWantedRatio(const form::RatioSolver& solver)
 {
-    const std::string_view caption = captionNaming(form::nameOf(solver.field()));
-    SolveDialog dialog(solver, QString::fromUtf8(caption), figureLabel(form::Caption::vorsil)->text(), this);
+    const QString caption = translatedCaption(captionNaming(form::nameOf(solver.field())));
+    SolveDialog dialog(solver, caption, figureLabel(form::Caption::vorsil)->text(), this);
     execModal(dialog);
     if (dialog.result() != QDialog::Accepted) return {};
     return dialog.wantedRatio().toStdString();

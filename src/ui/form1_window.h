@@ -53,7 +53,7 @@ private:
     void setCaption(form::Caption caption, const std::string& text) override;
     void moveFocus(form::Field field) override;
     std::vector<form::Field> textFields() const override;
-    void showMessage(const std::string& text) override;
+    void showMessage(numeric::Text text) override;
     std::optional<std::string> askWantedRatio(const form::RatioSolver& solver) override;
     void printImage() override;
 

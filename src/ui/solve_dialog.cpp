@@ -1,8 +1,7 @@
 #include "ui/solve_dialog.h"
 
-#include "ui/control_table.h"
+#include "ui/translated.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,21 +10,6 @@
 #include <QVBoxLayout>
 
 namespace ui {
-
-namespace {
-
-// The form's sentences are English with numbered places for the figures.
-QString translated(const form::Refusal& refusal)
-{
-    QString text = QCoreApplication::translate("form", refusal.sentence.c_str());
-    for (const std::string& figure : refusal.figures)
-        text = text.arg(QString::fromStdString(figure));
-    if (const std::string_view caption = captionNaming(refusal.field); !caption.empty())
-        text = SolveDialog::tr("%1: %2").arg(QString::fromUtf8(caption), text);
-    return text;
-}
-
-}  // namespace
 
 SolveDialog::SolveDialog(const form::RatioSolver& solver, const QString& caption, const QString& ratio, QWidget* parent)
     : QDialog(parent), solver_(solver)
@@ -69,7 +53,7 @@ void SolveDialog::showSolution()
     const form::Solution solution = solver_.solve(ratio_->text().toStdString());
     ok_->setEnabled(!solution.figure.empty());
     if (solution.figure.empty()) {
-        outcome_->setText(translated(solution.refusal));
+        outcome_->setText(aboutField(solution.refusal.field, translated(solution.refusal.why)));
         return;
     }
     const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };

@@ -1,5 +1,7 @@
 #include "ui/translated.h"
 
+#include "ui/control_table.h"
+
 #include <QCoreApplication>
 
 namespace ui {
@@ -15,6 +17,19 @@ QString translated(const numeric::Message& message)
         return QCoreApplication::translate(text.context, text.source, nullptr, count.value_or(-1)).toStdString();
     };
     return QString::fromStdString(numeric::compose(message, translate));
+}
+
+QString translatedCaption(std::string_view caption)
+{
+    return QCoreApplication::translate(kCaptionContext, std::string(caption).c_str());
+}
+
+QString aboutField(std::string_view field, const QString& sentence)
+{
+    const std::string_view caption = captionNaming(field);
+    if (caption.empty()) return sentence;
+    return QCoreApplication::translate("ui", "%1: %2", "a field's caption, then what is wrong with its figure")
+        .arg(translatedCaption(caption), sentence);
 }
 
 }  // namespace ui

@@ -1,13 +1,23 @@
 #pragma once
-// The sentences made without Qt, in the user's language.
+// The window's texts and the sentences made without Qt, in the user's
+// language. Where no translation is loaded the English stands.
 
 #include "numeric/message.h"
 
 #include <QString>
 
+#include <string_view>
+
 namespace ui {
 
 QString translated(const numeric::Text& text);
 QString translated(const numeric::Message& message);
+
+// A caption or description from the control table.
+QString translatedCaption(std::string_view caption);
+
+// The sentence after the caption of the field it is about, when field names
+// one: "Bore: 'abc' is not a number."
+QString aboutField(std::string_view field, const QString& sentence);
 
 }  // namespace ui

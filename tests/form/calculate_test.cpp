@@ -145,7 +145,7 @@ TEST(CalculateEntries, a_missing_entry_shows_one_message_and_goes_to_the_first_e
         window.view.captions[Caption::vorsil] = "9.9";
         window.view.fill(entries);
         FakeForm expected = window.view;
-        expected.messages = {kAllValuesMessage};
+        expected.messages = {kAllValuesMessage.source};
         expected.focus = firstEmpty;
 
         window.form.calcClick();
@@ -163,7 +163,7 @@ TEST(CalculateEntries, dead_area_needs_piston_and_topring)
         window.view.texts[missing] = "";
 
         window.form.calcClick();
-        EXPECT_EQ(window.view.messages, std::vector<std::string>{kAllValuesMessage});
+        EXPECT_EQ(window.view.messages, std::vector<std::string>{kAllValuesMessage.source});
         EXPECT_EQ(window.view.caption(Caption::vorsil), "");
     }
 }

@@ -39,7 +39,7 @@ public:
     void setCaption(Caption caption, const std::string& text) override { captions[caption] = text; }
     void moveFocus(Field field) override { focus = field; }
     std::vector<Field> textFields() const override { return {allFields.begin(), allFields.end()}; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showMessage(numeric::Text text) override { messages.emplace_back(text.source); }
     std::optional<std::string> askWantedRatio(const RatioSolver& solver) override;
     void printImage() override;
 

@@ -174,7 +174,7 @@ TEST(GasketCheck, asks_for_the_gasket_only_when_it_cannot_be_known)
         window.view.focus = deck;
         FakeForm expected = window.view;
         if (asks) {
-            expected.messages = {kGasketMessage};
+            expected.messages = {kGasketMessage.source};
             expected.focus = gasketbore;
         }
         window.form.gasketvolLostFocus();

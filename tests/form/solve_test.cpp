@@ -69,16 +69,10 @@ const std::vector<SolveCase> cases = {
 };
 // clang-format on
 
-// The refusal as the English reads it: its figures put in, after "field: "
-// when it names one.
+// The refusal as the English reads it, after "field: " when it names one.
 std::string spelled(const Refusal& refusal)
 {
-    std::string text = refusal.sentence;
-    for (std::size_t i = refusal.figures.size(); i-- > 0;) {
-        std::string mark = "%";
-        mark.append(std::to_string(i + 1));
-        if (const auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), refusal.figures[i]);
-    }
+    const std::string text = numeric::english(refusal.why);
     return refusal.field.empty() ? text : refusal.field + ": " + text;
 }
 

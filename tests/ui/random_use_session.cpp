@@ -44,8 +44,8 @@ QString boxKind(const QString& text)
 {
     for (const char* kind : {"Type mismatch", "Overflow", "Division by zero", "Printer error"})
         if (text.startsWith(QLatin1String(kind))) return QString::fromLatin1(kind);
-    if (text == QLatin1String(form::kAllValuesMessage)) return QStringLiteral("All values must be entered");
-    if (text == QLatin1String(form::kGasketMessage)) return QStringLiteral("gasket reminder");
+    if (text == QLatin1String(form::kAllValuesMessage.source)) return QStringLiteral("All values must be entered");
+    if (text == QLatin1String(form::kGasketMessage.source)) return QStringLiteral("gasket reminder");
     return "unexpected: " + shown(text);
 }
 
