@@ -1,6 +1,7 @@
 // The calculator: one window, shown until the user closes it.
 
 #include "ui/form1_window.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -10,6 +11,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Wayland knows the window by this id; its desktop entry gives the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.torvane.torvane"));
+    // Words follow the desktop's message language, numbers LC_NUMERIC.
+    const ui::Translations translations(QLocale::system());
     ui::Form1Window window(QLocale::system());
     window.show();
     window.activateWindow();

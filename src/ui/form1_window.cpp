@@ -6,6 +6,7 @@
 #include "ui/control_table.h"
 #include "ui/figure_field.h"
 #include "ui/figure_label.h"
+#include "ui/ratio_announcer.h"
 #include "ui/solve_dialog.h"
 #include "ui/translated.h"
 
@@ -100,6 +101,8 @@ void Form1Window::buildControls()
     control("Label10")->setToolTip(translatedCaption(kDeadAreaToolTip));
     for (const form::Caption result : {form::Caption::vorsil, form::Caption::Label17})
         figureLabel(result)->offerCopy();
+    announcer_ = new RatioAnnouncer(this);
+    announcer_->setGeometry(figureLabel(form::Caption::vorsil)->geometry());
     usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
     usetopland_->setTristate(false);
     offerSolving();
@@ -111,14 +114,14 @@ void Form1Window::offerSolving()
 {
     for (const form::Field which : form::allFields) {
         if (!form::solvesForRatio(which)) continue;
-        auto* solve = new QAction(tr("Solve for a Ratio\u2026"), this);
+        auto* solve = new QAction(tr("Solve for a Ratio…"), this);
         solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
         solve->setShortcutContext(Qt::WidgetShortcut);
         connect(solve, &QAction::triggered, this,
                 [this, which] { run([this, which] { form_.solveForRatio(which); }, true); });
         auto* edit = static_cast<FigureField*>(field(which));
         edit->offerFirst(solve);
-        edit->setToolTip(tr("Ctrl+T, or Solve for a Ratio\u2026 in the right-click menu, finds the figure for this "
+        edit->setToolTip(tr("Ctrl+T, or Solve for a Ratio… in the right-click menu, finds the figure for this "
                             "field that gives the compression ratio you want."));
     }
 }
@@ -386,6 +389,8 @@ void Form1Window::setUsetoplandChecked(bool checked)
 void Form1Window::setCaption(form::Caption which, const std::string& text)
 {
     figureLabel(which)->setFigure(QString::fromStdString(text));
+    // Only Calculate writes a ratio, and only once every step has worked.
+    if (which == form::Caption::vorsil && !text.empty()) announcer_->announce(QString::fromStdString(text));
 }
 
 void Form1Window::moveFocus(form::Field which)

@@ -27,6 +27,7 @@ namespace ui {
 
 class FigureField;
 class FigureLabel;
+class RatioAnnouncer;
 
 class Form1Window : public QWidget, private form::FormView {
     Q_OBJECT
@@ -77,6 +78,7 @@ private:
     std::vector<QWidget*> focusStops_;  // in Tab order; an option button stands for its group
     std::map<QObject*, Procedure> leaveProcedures_;
     QCheckBox* usetopland_ = nullptr;
+    RatioAnnouncer* announcer_ = nullptr;
     bool messageOpen_ = false;
     int boxesShown_ = 0;  // tells whether leaving a field opened a box
     // A button whose click moved the focus to it from a field whose leave

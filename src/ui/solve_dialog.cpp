@@ -15,7 +15,7 @@ SolveDialog::SolveDialog(const form::RatioSolver& solver, const QString& caption
     : QDialog(parent), solver_(solver)
 {
     setWindowTitle(tr("Solve for a Ratio"));
-    auto* question = new QLabel(tr("Change \u201c%1\u201d to give a compression ratio of").arg(caption));
+    auto* question = new QLabel(tr("Change “%1” to give a compression ratio of").arg(caption));
     ratio_ = new QLineEdit(ratio);
     ratio_->selectAll();
     ratio_->setFocus();
