@@ -41,10 +41,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The Qt and C++ libraries come from dpkg-shlibdeps; the labels' font is
-# read at run time and the CUPS library loaded on the first print, so no
-# library link names them.
+# read at run time, the CUPS library loaded on the first print and Qt's own
+# catalogues (the message boxes' buttons in the user's language) loaded at
+# start-up, so no library link names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcups2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcups2, qt6-translations-l10n")
 # Without it Qt runs on a Wayland desktop through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 

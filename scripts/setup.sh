@@ -9,6 +9,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools  # the translations: Qt6LinguistTools for CMake, and lupdate/lrelease
+    qt6-translations-l10n  # Qt's own catalogues, so that the message boxes' buttons speak the user's language
     libcups2-dev  # printing: the CUPS headers; the library itself is loaded on the first print
     qt6-wayland  # so that a Wayland desktop runs it natively, not through XWayland
     fonts-liberation fonts-dejavu-core

@@ -39,7 +39,7 @@ deb=${debs[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in fonts-liberation libcups2 libqt6widgets6; do
+for needed in fonts-liberation libcups2 qt6-translations-l10n libqt6widgets6; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "FAIL: the package does not depend on $needed"; exit 1; }
 done
 
