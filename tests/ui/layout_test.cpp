@@ -4,8 +4,10 @@
 
 #include "ui/control_table.h"
 #include "ui/readable_colour.h"
+#include "ui/translations.h"
 #include "window_fixture.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -317,6 +319,29 @@ TEST_F(Layout, the_window_wears_the_programs_icon)
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_FALSE(icon.hasAlphaChannel());
 }
+
+// A translation runs up to twice as long as the English: wrapped, set smaller
+// or worded shorter, each caption shows whole in its designed box all the same.
+class TranslatedLayout : public Layout, public ::testing::WithParamInterface<const char*> {
+    Translations translations_{QLocale(QString::fromLatin1(GetParam()))};
+};
+
+TEST_P(TranslatedLayout, every_caption_shows_whole_in_its_designed_box)
+{
+    EXPECT_NE(caption("Label13"), "Compression Ratio") << "no catalogue for " << GetParam();
+    EXPECT_EQ(window->size(), QSize(717, 291));
+    for (const ControlRow& row : kControls) {
+        if (row.caption.empty()) continue;
+        SCOPED_TRACE(std::string(row.name));
+        QWidget* shown = widget(row);
+        EXPECT_EQ(QRectF(shown->geometry()), QRectF(row.left / 15.0, row.top / 15.0, row.width / 15.0, row.height / 15.0));
+        const auto* label = qobject_cast<QLabel*>(shown);
+        const QString text = label ? label->text() : static_cast<QAbstractButton*>(shown)->text();
+        EXPECT_TRUE(showsWhole(*shown, text)) << text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayout, ::testing::Values("de", "fr", "es"));
 
 }  // namespace
 }  // namespace ui::testing
