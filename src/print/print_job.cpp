@@ -33,28 +33,42 @@ constexpr auto kCancelWithin = std::chrono::seconds(1);
 // After handing the page over, how long its job is followed.
 constexpr auto kFollowFor = std::chrono::seconds(30);
 
-constexpr const char* kNothingPrinted = ", so nothing was printed.";
+using numeric::Message;
+
+Message nothingPrinted(const Message& cause)
+{
+    return {USER_TEXT("print", "%1, so nothing was printed."), {cause}};
+}
 
 // A failure of the server or printer: no page can print until it is mended.
-Failure blocking(const std::string& cause, const char* ending = kNothingPrinted)
+Failure blocking(Message cause)
 {
-    return {cause + ending, cause};
+    return {nothingPrinted(cause), std::move(cause)};
 }
 
 // A failure of this page only.
-Failure ofThisPage(const std::string& cause)
+Failure ofThisPage(const Message& cause)
 {
-    return {cause + kNothingPrinted, {}};
+    return {nothingPrinted(cause), {}};
 }
 
 // Raised inside this file for a step that ends the watch.
 struct Unanswered {};
 
-// " (why)" when there is something to say beyond CUPS's stock words for
-// the state, which the sentence already says.
-std::string because(const std::string& why, std::string_view stockWords = "")
+// The server's words when they say something beyond CUPS's stock words for
+// the state, which the sentence already says; else none.
+Message newWords(const std::string& why, std::string_view stockWords = "")
 {
-    return why.empty() || sameWords(why, stockWords) ? std::string() : " (" + why + ")";
+    return why.empty() || sameWords(why, stockWords) ? Message() : Message(why);
+}
+
+// The sentence that gives why in its last place, or, with no why, the one
+// that does without it: a translator sees each whole.
+Message because(numeric::Text withWhy, numeric::Text withoutWhy, std::vector<Message> places, Message why)
+{
+    if (why.empty()) return {withoutWhy, std::move(places)};
+    places.push_back(std::move(why));
+    return {withWhy, std::move(places)};
 }
 
 struct HttpDeleter {
@@ -83,7 +97,7 @@ public:
         if (name_.empty() || name_.front() != '/') {
             const std::string port = std::to_string(cups().ippPort());
             http_addrlist_t* found = cups().httpAddrGetList(name_.c_str(), AF_UNSPEC, port.c_str());
-            if (!found) throw blocking("The print server name " + name_ + " cannot be found");
+            if (!found) throw blocking({USER_TEXT("print", "The print server name %1 cannot be found"), {name_}});
             cups().httpAddrFreeList(found);
         }
         connect();
@@ -104,7 +118,8 @@ public:
             int why = errno;
             struct stat socket {};
             if (name_.front() == '/' && ::stat(name_.c_str(), &socket) != 0) why = errno;
-            throw blocking("No print server is running at " + name_ + " (" + std::strerror(why) + ")");
+            throw blocking({USER_TEXT("print", "No print server is running at %1 (%2)"),
+                            {name_, std::string(std::strerror(why))}});
         }
         cups().httpSetTimeout(http_.get(), 0.25, &Server::onTimeout, this);
     }
@@ -133,15 +148,18 @@ public:
 
     bool timedOut() const { return timedOut_; }
 
-    std::string notAnswering() const { return "The print server at " + name_ + " is not answering"; }
+    Message notAnswering() const { return {USER_TEXT("print", "The print server at %1 is not answering"), {name_}}; }
 
-    // The reason an exchange failed, as the user should read it.
-    Failure failure(const std::string& doing) const
+    // The reason an exchange failed, as the user should read it: couldNot
+    // says what the server could not do, with the server's reason in its
+    // last place.
+    Failure failure(numeric::Text couldNot, std::vector<Message> places = {}) const
     {
         if (timedOut_) return blocking(notAnswering());
         const char* said = cups().cupsLastErrorString();
         const bool saidWhy = cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE && said && *said;
-        return ofThisPage("The print server could not " + doing + " (" + (saidWhy ? said : "no reason given") + ")");
+        places.push_back(saidWhy ? Message(std::string(said)) : Message(USER_TEXT("print", "no reason given")));
+        return ofThisPage({couldNot, std::move(places)});
     }
 
     bool failed() const { return cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE; }
@@ -200,7 +218,7 @@ struct PrinterState {
     std::string message;              // the printer's own words
     std::vector<std::string> reasons; // its state reasons
     // The first fault it reports, in plain words; empty: none.
-    std::string fault() const { return printerFault(reasons); }
+    Message fault() const { return printerFault(reasons); }
     bool pausedBySomeone(const std::vector<std::string>& jobReasons = {}) const
     {
         return state == IPP_PSTATE_STOPPED && print::pausedBySomeone(reasons, message, jobReasons);
@@ -211,23 +229,24 @@ struct JobState {
     int state = 0;
     std::string message;
     std::vector<std::string> reasons;
-    std::string why() const { return jobWhy(message, reasons); }
+    Message why() const { return jobWhy(message, reasons); }
 };
 
-// What the server did with the job, if it did not print it.
-const char* unprinted(int state)
+// What the server did with the job, if it did not print it; empty if it
+// did not stop it.
+Message unprinted(int state)
 {
     switch (state) {
     case IPP_JSTATE_HELD:
-        return "the print server is holding it";
+        return USER_TEXT("print", "the print server is holding it");
     case IPP_JSTATE_STOPPED:
-        return "the print server stopped it";
+        return USER_TEXT("print", "the print server stopped it");
     case IPP_JSTATE_CANCELED:
-        return "it was cancelled";
+        return USER_TEXT("print", "it was cancelled");
     case IPP_JSTATE_ABORTED:
-        return "the print server aborted it";
+        return USER_TEXT("print", "the print server aborted it");
     default:
-        return nullptr;
+        return {};
     }
 }
 
@@ -373,7 +392,8 @@ JobState PrintJob::State::jobState()
 
 PrintJob::PrintJob(const Closing& closing)
 {
-    if (std::string why; !loadCups(why)) throw blocking("The CUPS library could not be loaded (" + why + ")");
+    if (std::string why; !loadCups(why))
+        throw blocking({USER_TEXT("print", "The CUPS library could not be loaded (%1)"), {why}});
     state_ = std::make_unique<State>(closing);
     State& s = *state_;
     Server& server = s.server;
@@ -384,12 +404,15 @@ PrintJob::PrintJob(const Closing& closing)
     if (!s.dest) {
         const ipp_status_t status = cups().cupsLastError();
         const bool answered = status == IPP_STATUS_ERROR_NOT_FOUND || status <= IPP_STATUS_OK_EVENTS_COMPLETE;
-        if (!answered || server.timedOut()) throw server.failure("find the default printer");
-        if (const auto named = namedPrinter())
-            throw blocking("The printer " + named->second + " named in " + named->first +
-                               " does not exist on the print server",
-                           ".");
-        throw blocking("No default printer is set up");
+        if (!answered || server.timedOut())
+            throw server.failure(USER_TEXT("print", "The print server could not find the default printer (%1)"));
+        if (const auto named = namedPrinter()) {
+            const std::vector<Message> places{named->second, named->first};
+            throw Failure{
+                {USER_TEXT("print", "The printer %1 named in %2 does not exist on the print server."), places},
+                {USER_TEXT("print", "The printer %1 named in %2 does not exist on the print server"), places}};
+        }
+        throw blocking(USER_TEXT("print", "No default printer is set up"));
     }
     const std::string printer = s.dest->name;
     if (const char* uri = cups().cupsGetOption("printer-uri-supported", s.dest->num_options, s.dest->options))
@@ -400,14 +423,19 @@ PrintJob::PrintJob(const Closing& closing)
     try {
         s.before = s.printerState();
     } catch (const Unanswered&) {
-        throw server.failure("tell the state of the printer " + printer);
+        throw server.failure(USER_TEXT("print", "The print server could not tell the state of the printer %1 (%2)"),
+                             {printer});
     }
     if (!s.before.accepting)
-        throw blocking("The printer " + printer + " is refusing jobs" + because(s.before.message, "Rejecting Jobs"));
+        throw blocking(because(USER_TEXT("print", "The printer %1 is refusing jobs (%2)"),
+                               USER_TEXT("print", "The printer %1 is refusing jobs"), {printer},
+                               newWords(s.before.message, "Rejecting Jobs")));
 
     server.expectAnswer();
     s.info = cups().cupsCopyDestInfo(server.http(), s.dest);
-    if (!s.info) throw server.failure("tell the settings of the printer " + printer);
+    if (!s.info)
+        throw server.failure(USER_TEXT("print", "The print server could not tell the settings of the printer %1 (%2)"),
+                             {printer});
 
     // The job is given what lp would give it: the destination's options,
     // the printer's defaults and the user's lpoptions among them, less the
@@ -447,7 +475,7 @@ void PrintJob::send(std::string_view pdf, const std::string& title, const std::f
     if (cups().cupsCreateDestJob(server.http(), s.dest, s.info, &s.job, title.c_str(), s.optionCount, s.options) >
             IPP_STATUS_OK_EVENTS_COMPLETE ||
         s.job == 0)
-        throw server.failure("take a job for " + printer);
+        throw server.failure(USER_TEXT("print", "The print server could not take a job for %1 (%2)"), {printer});
 
     // A page not sent whole is never finished: the connection is dropped,
     // which the server takes for a broken request, and the job is cancelled
@@ -467,7 +495,7 @@ void PrintJob::send(std::string_view pdf, const std::string& title, const std::f
         sent = cups().cupsFinishDestDocument(server.http(), s.dest, s.info) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     }
     if (!sent) {
-        const Failure why = server.failure("take the page");
+        const Failure why = server.failure(USER_TEXT("print", "The print server could not take the page (%1)"));
         bool cancelled = false;
         try {
             server.reconnectToCancel();
@@ -476,14 +504,19 @@ void PrintJob::send(std::string_view pdf, const std::string& title, const std::f
         } catch (const Failure&) {
         }
         if (cancelled) throw why;
-        throw Failure{"The print server could not take the whole page, and job " + std::to_string(s.job) + " on " +
-                          printer + " could not be cancelled either, so part of it may still print.",
+        throw Failure{{USER_TEXT("print", "The print server could not take the whole page, and job %1 on %2 could "
+                                          "not be cancelled either, so part of it may still print."),
+                       {std::to_string(s.job), printer}},
                       {}};
     }
     s.followUntil = Clock::now() + kFollowFor;
     if (s.before.pausedBySomeone())
-        tell({News::Kind::Paused, "The printer " + printer + " is paused" + because(s.before.message, "Paused") +
-                                      ": the page waits in its queue until the printer is resumed."});
+        tell({News::Kind::Paused,
+              because(USER_TEXT("print", "The printer %1 is paused (%2): the page waits in its queue until the "
+                                         "printer is resumed."),
+                      USER_TEXT("print", "The printer %1 is paused: the page waits in its queue until the printer is "
+                                         "resumed."),
+                      {printer}, newWords(s.before.message, "Paused"))});
 }
 
 bool PrintJob::follow(const std::function<void(const News&)>& tell)
@@ -502,23 +535,34 @@ bool PrintJob::follow(const std::function<void(const News&)>& tell)
         return false; // the server has the page; nothing more can be said
     }
     if (job.state == IPP_JSTATE_COMPLETED) return false;
-    if (const char* what = unprinted(job.state)) {
-        tell({News::Kind::Failed, "The page did not print on " + printer + ": " + what + because(job.why()) + "."});
+    if (Message what = unprinted(job.state); !what.empty()) {
+        tell({News::Kind::Failed,
+              because(USER_TEXT("print", "The page did not print on %1: %2 (%3)."),
+                      USER_TEXT("print", "The page did not print on %1: %2."), {printer, std::move(what)}, job.why())});
         return false;
     }
     if (state.state == IPP_PSTATE_STOPPED) {
         if (state.pausedBySomeone(job.reasons))
-            tell({News::Kind::Paused, "The printer " + printer + " was paused" + because(state.message, "Paused") +
-                                          ": the page waits in its queue until the printer is resumed."});
+            tell({News::Kind::Paused,
+                  because(USER_TEXT("print", "The printer %1 was paused (%2): the page waits in its queue until the "
+                                             "printer is resumed."),
+                          USER_TEXT("print", "The printer %1 was paused: the page waits in its queue until the "
+                                             "printer is resumed."),
+                          {printer}, newWords(state.message, "Paused"))});
         else
-            tell({News::Kind::Failed, "The page did not print: the printer " + printer + " stopped" +
-                                          because(state.message) +
-                                          ". It waits in the queue until the printer is started again."});
+            tell({News::Kind::Failed,
+                  because(USER_TEXT("print", "The page did not print: the printer %1 stopped (%2). It waits in the "
+                                             "queue until the printer is started again."),
+                          USER_TEXT("print", "The page did not print: the printer %1 stopped. It waits in the queue "
+                                             "until the printer is started again."),
+                          {printer}, newWords(state.message))});
         return false;
     }
-    if (const std::string fault = state.fault(); !fault.empty() && !s.toldWhy) {
+    if (Message fault = state.fault(); !fault.empty() && !s.toldWhy) {
         s.toldWhy = true;
-        tell({News::Kind::Waiting, "The page waits on " + printer + ": " + fault + because(state.message) + "."});
+        tell({News::Kind::Waiting, because(USER_TEXT("print", "The page waits on %1: %2 (%3)."),
+                                           USER_TEXT("print", "The page waits on %1: %2."), {printer, std::move(fault)},
+                                           newWords(state.message))});
     }
     return true;
 }

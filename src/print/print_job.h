@@ -3,6 +3,8 @@
 // known what became of it. Plain C++ over the CUPS library: it blocks, so it
 // runs off the window's thread, and every wait on the print server is bounded.
 
+#include "numeric/message.h"
+
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -30,11 +32,12 @@ private:
 
 // Why a page did not print, in plain words.
 struct Failure {
-    std::string text; // the whole sentence for this one page
+    numeric::Message text; // the whole sentence for this one page
     // Set when the server or the printer cannot take any page (no server,
     // not answering, no such printer, refusing jobs): the pages queued
-    // behind fail with this one. It begins the sentence that counts them.
-    std::string cause;
+    // behind fail with this one. A clause, it begins the sentence that
+    // counts them.
+    numeric::Message cause;
 };
 
 // What the user hears of a page after it was handed over.
@@ -45,7 +48,7 @@ struct News {
         Failed,  // the job did not print
     };
     Kind kind = Kind::Failed;
-    std::string text; // plain words for the user
+    numeric::Message text; // plain words for the user
 };
 
 struct Paper {

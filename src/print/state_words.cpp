@@ -20,35 +20,36 @@ std::string_view bareReason(std::string_view reason)
 
 struct Phrase {
     std::initializer_list<std::string_view> reasons;
-    const char* words;
+    numeric::Text words;
 };
 
 // Why a printer holds pages up, in the words of someone standing at it.
 const Phrase kPrinterFaults[] = {
-    {{"media-empty", "media-needed"}, "the printer is out of paper"},
-    {{"media-jam"}, "paper is jammed in the printer"},
-    {{"door-open", "cover-open"}, "a cover of the printer is open"},
-    {{"toner-empty", "marker-supply-empty"}, "the printer is out of toner or ink"},
-    {{"offline", "connecting-to-device", "timed-out"}, "the printer cannot be reached"},
+    {{"media-empty", "media-needed"}, USER_TEXT("print", "the printer is out of paper")},
+    {{"media-jam"}, USER_TEXT("print", "paper is jammed in the printer")},
+    {{"door-open", "cover-open"}, USER_TEXT("print", "a cover of the printer is open")},
+    {{"toner-empty", "marker-supply-empty"}, USER_TEXT("print", "the printer is out of toner or ink")},
+    {{"offline", "connecting-to-device", "timed-out"}, USER_TEXT("print", "the printer cannot be reached")},
 };
 
 // Why a job did not print, as the server keeps it.
 const Phrase kJobReasons[] = {
-    {{"job-hold-until-specified"}, "it was set to wait"},
-    {{"job-canceled-by-user", "job-canceled-by-operator", "job-canceled-at-device"}, "someone cancelled it"},
-    {{"aborted-by-system"}, "the print server gave it up"},
+    {{"job-hold-until-specified"}, USER_TEXT("print", "it was set to wait")},
+    {{"job-canceled-by-user", "job-canceled-by-operator", "job-canceled-at-device"},
+     USER_TEXT("print", "someone cancelled it")},
+    {{"aborted-by-system"}, USER_TEXT("print", "the print server gave it up")},
     {{"document-format-error", "document-unprintable-error", "unsupported-document-format"},
-     "the printer cannot print the page"},
-    {{"job-printer-stopped", "printer-stopped"}, "the printer stopped"},
-    {{"resources-are-not-ready"}, "the printer is not ready"},
-    {{"job-incoming", "job-data-insufficient"}, "the page did not reach the server whole"},
+     USER_TEXT("print", "the printer cannot print the page")},
+    {{"job-printer-stopped", "printer-stopped"}, USER_TEXT("print", "the printer stopped")},
+    {{"resources-are-not-ready"}, USER_TEXT("print", "the printer is not ready")},
+    {{"job-incoming", "job-data-insufficient"}, USER_TEXT("print", "the page did not reach the server whole")},
 };
 
-template <size_t N> const char* phraseFor(std::string_view reason, const Phrase (&phrases)[N])
+template <size_t N> const numeric::Text* phraseFor(std::string_view reason, const Phrase (&phrases)[N])
 {
     for (const Phrase& phrase : phrases)
         if (std::find(phrase.reasons.begin(), phrase.reasons.end(), bareReason(reason)) != phrase.reasons.end())
-            return phrase.words;
+            return &phrase.words;
     return nullptr;
 }
 
@@ -60,20 +61,20 @@ bool sameWords(std::string_view a, std::string_view b)
                       [](char x, char y) { return std::tolower(x) == std::tolower(y); });
 }
 
-std::string printerFault(const std::vector<std::string>& reasons)
+numeric::Message printerFault(const std::vector<std::string>& reasons)
 {
     for (const std::string& reason : reasons)
-        if (const char* words = phraseFor(reason, kPrinterFaults)) return words;
+        if (const numeric::Text* words = phraseFor(reason, kPrinterFaults)) return *words;
     for (const std::string& reason : reasons)
-        if (reason.ends_with("-error")) return "the printer reports a fault";
+        if (reason.ends_with("-error")) return USER_TEXT("print", "the printer reports a fault");
     return {};
 }
 
-std::string jobWhy(const std::string& message, const std::vector<std::string>& reasons)
+numeric::Message jobWhy(const std::string& message, const std::vector<std::string>& reasons)
 {
     if (!message.empty()) return message;
     for (const std::string& reason : reasons)
-        if (const char* words = phraseFor(reason, kJobReasons)) return words;
+        if (const numeric::Text* words = phraseFor(reason, kJobReasons)) return *words;
     return {};
 }
 

@@ -336,7 +336,7 @@ void Form1Window::tellPrintNews(const PrintNews& news)
     }
     const QString headline = news.kind == PrintNews::Kind::Paused ? tr("Printer paused") : tr("Page waiting");
     QMessageBox box(QMessageBox::Information, windowTitle(), headline, QMessageBox::Ok, this);
-    box.setInformativeText(QString::fromStdString(news.text));
+    box.setInformativeText(translated(news.text));
     execModal(box);
 }
 

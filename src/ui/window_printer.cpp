@@ -3,7 +3,6 @@
 #include "numeric/runtime_error.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QWidget>
 
 #include <exception>
@@ -23,11 +22,6 @@ constexpr auto kCloseWithin = std::chrono::seconds(5);
 constexpr auto kOnceWithin = std::chrono::seconds(30);
 // How often a job handed over is asked about.
 constexpr auto kAskEvery = std::chrono::milliseconds(500);
-
-QString translate(const char* text)
-{
-    return QCoreApplication::translate("ui::WindowPrinter", text);
-}
 
 } // namespace
 
@@ -51,10 +45,10 @@ void WindowPrinter::print()
     try {
         if (!worker_.joinable()) worker_ = std::thread([this] { work(); });
     } catch (const std::system_error& error) {
-        throw numeric::RuntimeError(numeric::ErrorKind::PrinterError,
-                                    translate("The print could not be started (%1), so nothing was printed.")
-                                        .arg(QString::fromLocal8Bit(error.what()))
-                                        .toStdString());
+        throw numeric::RuntimeError(
+            numeric::ErrorKind::PrinterError,
+            {USER_TEXT("ui::WindowPrinter", "The print could not be started (%1), so nothing was printed."),
+             {std::string(error.what())}});
     }
     {
         const std::lock_guard lock(mutex_);
@@ -98,8 +92,9 @@ void WindowPrinter::tellNews(const print::News& news)
     // Pages waiting on the same fault of the same printer are told of once.
     if (news.kind == print::News::Kind::Waiting) {
         const auto now = print::Clock::now();
-        if (news.text == lastWaiting_ && now < lastWaitingAt_ + kOnceWithin) return;
-        lastWaiting_ = news.text;
+        std::string said = numeric::english(news.text);
+        if (said == lastWaiting_ && now < lastWaitingAt_ + kOnceWithin) return;
+        lastWaiting_ = std::move(said);
         lastWaitingAt_ = now;
     }
     tell(news, 0);
@@ -125,19 +120,20 @@ std::unique_ptr<print::PrintJob> WindowPrinter::printOne(const WindowImage& imag
         }
         // The pages behind cannot print either: one box for them all.
         const int pages = 1 + failQueued();
-        const QString text =
-            pages == 1
-                ? QString::fromStdString(failure.text)
-                : translate("%1, so %2 pages were not printed.").arg(QString::fromStdString(failure.cause)).arg(pages);
-        tell({PrintNews::Kind::Failed, text.toStdString()}, pages);
+        tell({PrintNews::Kind::Failed,
+              pages == 1 ? failure.text
+                         : numeric::Message(USER_TEXT("ui::WindowPrinter", "%1, so %n pages were not printed."),
+                                            {failure.cause}, pages)},
+             pages);
     } catch (const std::bad_alloc&) {
         tell({PrintNews::Kind::Failed,
-              translate("There was not enough memory to make or send the page, so nothing was printed.").toStdString()},
+              USER_TEXT("ui::WindowPrinter",
+                        "There was not enough memory to make or send the page, so nothing was printed.")},
              1);
     } catch (const std::exception& error) {
-        tell({PrintNews::Kind::Failed, translate("Printing failed (%1), so nothing was printed.")
-                                           .arg(QString::fromLocal8Bit(error.what()))
-                                           .toStdString()},
+        tell({PrintNews::Kind::Failed,
+              {USER_TEXT("ui::WindowPrinter", "Printing failed (%1), so nothing was printed."),
+               {std::string(error.what())}}},
              1);
     }
     return nullptr;
