@@ -195,6 +195,185 @@
     </message>
 </context>
 <context>
+    <name>print</name>
+    <message>
+        <source>%1, so nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server name %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No print server is running at %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server at %1 is not answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print server is holding it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print server stopped it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print server aborted it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CUPS library could not be loaded (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server could not find the default printer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 named in %2 does not exist on the print server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 named in %2 does not exist on the print server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No default printer is set up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server could not tell the state of the printer %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 is refusing jobs (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 is refusing jobs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server could not tell the settings of the printer %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server could not take a job for %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server could not take the page (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server could not take the whole page, and job %1 on %2 could not be cancelled either, so part of it may still print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused (%2): the page waits in its queue until the printer is resumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused: the page waits in its queue until the printer is resumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page did not print on %1: %2 (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page did not print on %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 was paused (%2): the page waits in its queue until the printer is resumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 was paused: the page waits in its queue until the printer is resumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page did not print: the printer %1 stopped (%2). It waits in the queue until the printer is started again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page did not print: the printer %1 stopped. It waits in the queue until the printer is started again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page waits on %1: %2 (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page waits on %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer is out of paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paper is jammed in the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cover of the printer is open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer is out of toner or ink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was set to wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>someone cancelled it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print server gave it up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer cannot print the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer is not ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page did not reach the server whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer reports a fault</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ui</name>
     <message>
         <source>%1: %2</source>
@@ -233,6 +412,13 @@
     </message>
 </context>
 <context>
+    <name>ui::RatioAnnouncer</name>
+    <message>
+        <source>Compression ratio %1 : 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ui::SolveDialog</name>
     <message>
         <source>Solve for a Ratio</source>
@@ -252,6 +438,25 @@
     </message>
     <message>
         <source>Quench distance: %1 %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowPrinter</name>
+    <message>
+        <source>The print could not be started (%1), so nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, so %n pages were not printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was not enough memory to make or send the page, so nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed (%1), so nothing was printed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
