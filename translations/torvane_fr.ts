@@ -447,9 +447,12 @@
         <source>The print could not be started (%1), so nothing was printed.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, so %n pages were not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>There was not enough memory to make or send the page, so nothing was printed.</source>

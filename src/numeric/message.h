@@ -11,6 +11,9 @@
 // Marks an English text for translation. lupdate reads it as
 // QT_TRANSLATE_NOOP: the same context, the same source.
 #define USER_TEXT(context, source) (::numeric::Text{context, source})
+// The same for a sentence with %n, whose count picks the plural form; read
+// as QT_TRANSLATE_N_NOOP.
+#define USER_PLURAL(context, source) (::numeric::Text{context, source})
 
 namespace numeric {
 

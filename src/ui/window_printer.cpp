@@ -122,7 +122,7 @@ std::unique_ptr<print::PrintJob> WindowPrinter::printOne(const WindowImage& imag
         const int pages = 1 + failQueued();
         tell({PrintNews::Kind::Failed,
               pages == 1 ? failure.text
-                         : numeric::Message(USER_TEXT("ui::WindowPrinter", "%1, so %n pages were not printed."),
+                         : numeric::Message(USER_PLURAL("ui::WindowPrinter", "%1, so %n pages were not printed."),
                                             {failure.cause}, pages)},
              pages);
     } catch (const std::bad_alloc&) {
