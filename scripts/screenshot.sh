@@ -11,6 +11,7 @@ cmake -S . -B build/screenshot -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVANE_TES
 cmake --build build/screenshot --target torvane_screenshot
 
 export QT_QPA_PLATFORM=offscreen
+export LANGUAGE=en  # the pictures in the README are of the English window
 QT_SCALE_FACTOR=1 build/screenshot/tools/torvane_screenshot docs/screenshot.png
 QT_SCALE_FACTOR=2 build/screenshot/tools/torvane_screenshot docs/screenshot@2x.png
 echo "Wrote docs/screenshot.png and docs/screenshot@2x.png"

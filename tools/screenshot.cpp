@@ -6,6 +6,7 @@
 
 #include "tools/driven_window.h"
 #include "ui/form1_window.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -41,6 +42,9 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    // The words in the desktop's language (LANGUAGE=de shows the German
+    // window); the figures are the worked example's, written with points.
+    const ui::Translations translations(QLocale::system());
     ui::Form1Window window(QLocale(QLocale::English, QLocale::UnitedStates));
     window.show();
     window.activateWindow();
