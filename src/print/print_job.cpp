@@ -35,6 +35,7 @@ constexpr auto kFollowFor = std::chrono::seconds(30);
 
 using numeric::Message;
 
+// The sentence for a page that did not print, for the cause given.
 Message nothingPrinted(const Message& cause)
 {
     return {USER_TEXT("print", "%1, so nothing was printed."), {cause}};
@@ -232,8 +233,8 @@ struct JobState {
     Message why() const { return jobWhy(message, reasons); }
 };
 
-// What the server did with the job, if it did not print it; empty if it
-// did not stop it.
+// What the server did with the job, if it did not print it; empty while
+// it may still print.
 Message unprinted(int state)
 {
     switch (state) {
