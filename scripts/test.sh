@@ -10,6 +10,11 @@ cmake --preset debug
 cmake --build --preset debug
 ctest --preset debug
 
+# The catalogues in translations/ hold exactly the texts the sources mark: a
+# text added or changed without updating them stops the run here.
+cmake --build --preset debug --target update_translations
+git diff --exit-code -- translations/
+
 # The optimised build that scripts/run.sh makes: GCC warns differently at -O3,
 # and with warnings as errors a warning there would stop the run command.
 cmake --preset release

@@ -30,7 +30,9 @@ int distinctColours(const QImage& image)
 
 void report(QWidget& window)
 {
-    const auto controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    // The controls the user sees; a screen reader's hidden helpers are not.
+    auto controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls.removeIf([&](const QWidget* control) { return !control->isVisibleTo(&window); });
     const auto* label = window.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     const QString font = label ? QFontInfo(label->font()).family() : QString();
     std::printf("window title=%s size=%dx%d controls=%lld label_font=%s colours=%d\n",
