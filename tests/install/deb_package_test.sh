@@ -50,19 +50,24 @@ done
 dpkg -L torvane | grep -qx /usr/share/applications/org.torvane.torvane.desktop ||
     { echo "FAIL: the package has no desktop entry"; exit 1; }
 
-status=0
-report=$(cd "$work" && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work LD_PRELOAD=$probe \
-    timeout 30 /usr/bin/torvane 2>"$work/stderr") || status=$?
-echo "$report"
-if [ "$status" -ne 0 ]; then
-    echo "FAIL: /usr/bin/torvane ended with status $status"
-    cat "$work/stderr"
-    exit 1
-fi
+# The installed program, as a desktop with the environment given starts it.
+run_installed() {
+    status=0
+    report=$(cd "$work" && env "$@" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work LD_PRELOAD=$probe \
+        timeout 30 /usr/bin/torvane 2>"$work/stderr") || status=$?
+    echo "$report"
+    if [ "$status" -ne 0 ]; then
+        echo "FAIL: /usr/bin/torvane ended with status $status"
+        cat "$work/stderr"
+        exit 1
+    fi
+}
 
 expect() {
     grep -q -- "$1" <<<"$report" || { echo "FAIL: the window shows no $1"; exit 1; }
 }
+
+run_installed -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC LANG=C.UTF-8
 [ "$(grep -c '^window ' <<<"$report")" -eq 1 ] || { echo "FAIL: not exactly one window shown"; exit 1; }
 expect "title=Torvane - Quenvar "
 expect " controls=37 "
@@ -70,4 +75,14 @@ expect " controls=37 "
 expect " label_font=Liberation Serif "
 colours=$(sed -n 's/.* colours=\([0-9]*\).*/\1/p' <<<"$report")
 [ "${colours:-0}" -ge 3 ] || { echo "FAIL: the window's picture has ${colours:-0} colours: nothing drawn"; exit 1; }
+expect "words bore=Bore cancel=Cancel decimal=\.$"
+
+# Words follow the message language, Qt's buttons with them from the
+# qt6-translations-l10n dependency; numbers follow LC_NUMERIC alone.
+run_installed -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC LANGUAGE=de LANG=en_US.UTF-8
+expect "words bore=Bohrung cancel=Abbrechen decimal=\.$"
+run_installed -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8
+expect "words bore=Bore cancel=Cancel decimal=,$"
+run_installed -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC LANG=de_AT.UTF-8
+expect "words bore=Bohrung cancel=Abbrechen decimal=,$"
 echo "installed package: the window is shown"

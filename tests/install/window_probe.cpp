@@ -4,6 +4,7 @@
 // visible top-level window on standard output and ends the program:
 //
 //   window title=Torvane - Quenvar size=717x291 controls=37 label_font=Liberation Serif colours=12
+//   words bore=Bore cancel=Cancel decimal=.
 //
 // and exits 0; with no visible window after 10 s it says so and exits 3.
 
@@ -38,6 +39,11 @@ void report(QWidget& window)
     std::printf("window title=%s size=%dx%d controls=%lld label_font=%s colours=%d\n",
                 qPrintable(window.windowTitle()), window.width(), window.height(),
                 static_cast<long long>(controls.size()), qPrintable(font), distinctColours(window.grab().toImage()));
+    // The language of its words and of Qt's buttons, and its numbers' decimal.
+    const auto* bore = window.findChild<QLabel*>(QStringLiteral("Label2"));
+    std::printf("words bore=%s cancel=%s decimal=%s\n", bore ? qPrintable(bore->text()) : "",
+                qPrintable(QCoreApplication::translate("QPlatformTheme", "Cancel")),
+                qPrintable(window.locale().decimalPoint()));
 }
 
 void lookForWindows()

@@ -341,7 +341,8 @@ TEST_P(TranslatedLayout, every_caption_shows_whole_in_its_designed_box)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayout, ::testing::Values("de", "fr", "es"));
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayout, ::testing::Values("de", "fr", "es"),
+                         [](const auto& language) { return std::string(language.param); });
 
 }  // namespace
 }  // namespace ui::testing
