@@ -28,8 +28,6 @@ protected:
 TEST_F(GermanDesktop, speaks_german_with_qts_own_buttons)
 {
     EXPECT_EQ(caption("Label2"), "Bohrung");
-    EXPECT_EQ(window->windowTitle(), "Torvane - Quenvar");
-    EXPECT_EQ(caption("Label18"), "Cu In");
     QString okButton;
     whileNextBoxIsOpen([&] {
         okButton = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons().front()->text();
