@@ -5,372 +5,372 @@
     <name>Form1</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unid.</translation>
     </message>
     <message>
         <source>Bore</source>
-        <translation type="unfinished"></translation>
+        <translation>Diám.</translation>
     </message>
     <message>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrera</translation>
     </message>
     <message>
         <source>Combustion Chamber CC</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara de combustión CC</translation>
     </message>
     <message>
         <source>Piston Dome Vol (-ve if relief) CC</source>
-        <translation type="unfinished"></translation>
+        <translation>Cúpula pistón (− si rebaje) CC</translation>
     </message>
     <message>
         <source>Head Gasket</source>
-        <translation type="unfinished"></translation>
+        <translation>Junta de culata</translation>
     </message>
     <message>
         <source>Gasket Bore</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro junta</translation>
     </message>
     <message>
         <source>Compressed Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Espesor comprimido</translation>
     </message>
     <message>
         <source>Gasket Volume CC</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen de la junta CC</translation>
     </message>
     <message>
         <source>Dead Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona muerta</translation>
     </message>
     <message>
         <source>Piston Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro pistón</translation>
     </message>
     <message>
         <source>Depth to Top Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad al 1.er segmento</translation>
     </message>
     <message>
         <source>Compression Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rel. de compresión</translation>
     </message>
     <message>
         <source>Deck Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Dist. al plano</translation>
     </message>
     <message>
         <source>Use this feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar</translation>
     </message>
     <message>
         <source>Compression ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de compresión</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulg.</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilindrada</translation>
     </message>
     <message>
         <source>Capacity unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de cilindrada</translation>
     </message>
     <message>
         <source>No. of Cyls</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de cilindros</translation>
     </message>
     <message>
         <source>The small volume trapped between the piston and bore, above the top ring</source>
-        <translation type="unfinished"></translation>
+        <translation>El pequeño volumen que queda atrapado entre el pistón y el cilindro, por encima del primer segmento</translation>
     </message>
 </context>
 <context>
     <name>form</name>
     <message>
         <source>&apos;%1&apos; is too large a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es un número demasiado grande.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number; write decimals with a comma: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número; escriba los decimales con coma: %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number; write decimals with &quot;%2&quot;: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número; escriba los decimales con «%2»: %3.</translation>
     </message>
     <message>
         <source>The figures are too large to compute with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cifras son demasiado grandes para calcular con ellas.</translation>
     </message>
     <message>
         <source>The clearance volume comes to 0, so there is no ratio.</source>
-        <translation type="unfinished"></translation>
+        <translation>El volumen de compresión da 0, así que no hay relación.</translation>
     </message>
     <message>
         <source>The ratio is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La relación es demasiado grande para mostrarla.</translation>
     </message>
     <message>
         <source>All values must be entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay que introducir todos los valores</translation>
     </message>
     <message>
         <source>Enter either the Gasket Volume or the Gasket Bore and Compressed Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el volumen de la junta, o bien el diámetro de la junta y el espesor comprimido</translation>
     </message>
     <message>
         <source>Type the compression ratio you want, as a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba como número la relación de compresión que desea.</translation>
     </message>
     <message>
         <source>A compression ratio is always above 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una relación de compresión siempre es mayor que 1.</translation>
     </message>
     <message>
         <source>There is no swept volume: the bore or the stroke is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay cilindrada unitaria: el diámetro o la carrera es 0.</translation>
     </message>
     <message>
         <source>With a gasket bore of 0, no thickness makes a gasket volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con un diámetro de junta de 0, ningún espesor da volumen de junta.</translation>
     </message>
     <message>
         <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para %1 : 1 hacen falta %2 cc de volumen de compresión; los demás volúmenes ya suman %3 cc.</translation>
     </message>
     <message>
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el diámetro de la junta para calcular el espesor comprimido</translation>
     </message>
 </context>
 <context>
     <name>numeric</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tipos no coinciden</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>División por cero</translation>
     </message>
     <message>
         <source>Printer error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de impresora</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>print</name>
     <message>
         <source>%1, so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, así que no se imprimió nada.</translation>
     </message>
     <message>
         <source>The print server name %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el nombre del servidor de impresión %1</translation>
     </message>
     <message>
         <source>No print server is running at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún servidor de impresión en marcha en %1 (%2)</translation>
     </message>
     <message>
         <source>The print server at %1 is not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de impresión en %1 no responde</translation>
     </message>
     <message>
         <source>no reason given</source>
-        <translation type="unfinished"></translation>
+        <translation>sin motivo indicado</translation>
     </message>
     <message>
         <source>the print server is holding it</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor de impresión la retiene</translation>
     </message>
     <message>
         <source>the print server stopped it</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor de impresión la detuvo</translation>
     </message>
     <message>
         <source>it was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>se canceló</translation>
     </message>
     <message>
         <source>the print server aborted it</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor de impresión la interrumpió</translation>
     </message>
     <message>
         <source>The CUPS library could not be loaded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la biblioteca CUPS (%1)</translation>
     </message>
     <message>
         <source>The print server could not find the default printer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de impresión no encontró la impresora predeterminada (%1)</translation>
     </message>
     <message>
         <source>The printer %1 named in %2 does not exist on the print server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 indicada en %2 no existe en el servidor de impresión.</translation>
     </message>
     <message>
         <source>The printer %1 named in %2 does not exist on the print server</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 indicada en %2 no existe en el servidor de impresión</translation>
     </message>
     <message>
         <source>No default printer is set up</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada configurada</translation>
     </message>
     <message>
         <source>The print server could not tell the state of the printer %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de impresión no pudo indicar el estado de la impresora %1 (%2)</translation>
     </message>
     <message>
         <source>The printer %1 is refusing jobs (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 rechaza los trabajos (%2)</translation>
     </message>
     <message>
         <source>The printer %1 is refusing jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 rechaza los trabajos</translation>
     </message>
     <message>
         <source>The print server could not tell the settings of the printer %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de impresión no pudo indicar la configuración de la impresora %1 (%2)</translation>
     </message>
     <message>
         <source>The print server could not take a job for %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de impresión no pudo aceptar un trabajo para %1 (%2)</translation>
     </message>
     <message>
         <source>The print server could not take the page (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de impresión no pudo aceptar la página (%1)</translation>
     </message>
     <message>
         <source>The print server could not take the whole page, and job %1 on %2 could not be cancelled either, so part of it may still print.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de impresión no pudo aceptar la página entera y tampoco se pudo cancelar el trabajo %1 en %2, así que puede que aún se imprima una parte.</translation>
     </message>
     <message>
         <source>The printer %1 is paused (%2): the page waits in its queue until the printer is resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 está en pausa (%2): la página espera en su cola hasta que se reanude la impresora.</translation>
     </message>
     <message>
         <source>The printer %1 is paused: the page waits in its queue until the printer is resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 está en pausa: la página espera en su cola hasta que se reanude la impresora.</translation>
     </message>
     <message>
         <source>The page did not print on %1: %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>La página no se imprimió en %1: %2 (%3).</translation>
     </message>
     <message>
         <source>The page did not print on %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página no se imprimió en %1: %2.</translation>
     </message>
     <message>
         <source>The printer %1 was paused (%2): the page waits in its queue until the printer is resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 se ha puesto en pausa (%2): la página espera en su cola hasta que se reanude la impresora.</translation>
     </message>
     <message>
         <source>The printer %1 was paused: the page waits in its queue until the printer is resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 se ha puesto en pausa: la página espera en su cola hasta que se reanude la impresora.</translation>
     </message>
     <message>
         <source>The page did not print: the printer %1 stopped (%2). It waits in the queue until the printer is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página no se imprimió: la impresora %1 se detuvo (%2). Espera en la cola hasta que la impresora vuelva a ponerse en marcha.</translation>
     </message>
     <message>
         <source>The page did not print: the printer %1 stopped. It waits in the queue until the printer is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página no se imprimió: la impresora %1 se detuvo. Espera en la cola hasta que la impresora vuelva a ponerse en marcha.</translation>
     </message>
     <message>
         <source>The page waits on %1: %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>La página espera en %1: %2 (%3).</translation>
     </message>
     <message>
         <source>The page waits on %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página espera en %1: %2.</translation>
     </message>
     <message>
         <source>the printer is out of paper</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora no tiene papel</translation>
     </message>
     <message>
         <source>paper is jammed in the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>hay papel atascado en la impresora</translation>
     </message>
     <message>
         <source>a cover of the printer is open</source>
-        <translation type="unfinished"></translation>
+        <translation>hay una tapa de la impresora abierta</translation>
     </message>
     <message>
         <source>the printer is out of toner or ink</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora no tiene tóner o tinta</translation>
     </message>
     <message>
         <source>the printer cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede conectar con la impresora</translation>
     </message>
     <message>
         <source>it was set to wait</source>
-        <translation type="unfinished"></translation>
+        <translation>se dejó en espera</translation>
     </message>
     <message>
         <source>someone cancelled it</source>
-        <translation type="unfinished"></translation>
+        <translation>alguien la canceló</translation>
     </message>
     <message>
         <source>the print server gave it up</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor de impresión la abandonó</translation>
     </message>
     <message>
         <source>the printer cannot print the page</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora no puede imprimir la página</translation>
     </message>
     <message>
         <source>the printer stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora se detuvo</translation>
     </message>
     <message>
         <source>the printer is not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora no está lista</translation>
     </message>
     <message>
         <source>the page did not reach the server whole</source>
-        <translation type="unfinished"></translation>
+        <translation>la página no llegó entera al servidor</translation>
     </message>
     <message>
         <source>the printer reports a fault</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora informa de una avería</translation>
     </message>
 </context>
 <context>
@@ -378,89 +378,89 @@
     <message>
         <source>%1: %2</source>
         <comment>a field&apos;s caption, then what is wrong with its figure</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ui::FigureLabel</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
     <name>ui::Form1Window</name>
     <message>
         <source>Solve for a Ratio…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar valor para una relación…</translation>
     </message>
     <message>
         <source>Ctrl+T, or Solve for a Ratio… in the right-click menu, finds the figure for this field that gives the compression ratio you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T, o «Buscar valor para una relación…» en el menú del botón derecho, halla el valor de este campo que da la relación de compresión que desea.</translation>
     </message>
     <message>
         <source>There is not enough memory to finish. Every entry is as you left it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para terminar. Todos los datos siguen como los dejó.</translation>
     </message>
     <message>
         <source>Printer paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora en pausa</translation>
     </message>
     <message>
         <source>Page waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Página en espera</translation>
     </message>
 </context>
 <context>
     <name>ui::RatioAnnouncer</name>
     <message>
         <source>Compression ratio %1 : 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de compresión %1 : 1</translation>
     </message>
 </context>
 <context>
     <name>ui::SolveDialog</name>
     <message>
         <source>Solve for a Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar valor para una relación</translation>
     </message>
     <message>
         <source>Change “%1” to give a compression ratio of</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar «%1» para obtener una relación de compresión de</translation>
     </message>
     <message>
         <source>: 1</source>
-        <translation type="unfinished"></translation>
+        <translation>: 1</translation>
     </message>
     <message>
         <source>%1 %2 would be written, giving %3 : 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se escribiría %1 %2, con lo que la relación sería %3 : 1.</translation>
     </message>
     <message>
         <source>Quench distance: %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia de quench: %1 %2.</translation>
     </message>
 </context>
 <context>
     <name>ui::WindowPrinter</name>
     <message>
         <source>The print could not be started (%1), so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la impresión (%1), así que no se imprimió nada.</translation>
     </message>
     <message numerus="yes">
         <source>%1, so %n pages were not printed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, así que no se imprimió %n página.</numerusform>
+            <numerusform>%1, así que no se imprimieron %n páginas.</numerusform>
         </translation>
     </message>
     <message>
         <source>There was not enough memory to make or send the page, so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No había memoria suficiente para preparar o enviar la página, así que no se imprimió nada.</translation>
     </message>
     <message>
         <source>Printing failed (%1), so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresión falló (%1), así que no se imprimió nada.</translation>
     </message>
 </context>
 </TS>
