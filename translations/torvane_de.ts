@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Bore</source>
-        <translation>Bohrung</translation>
+        <translation>Bohr.</translation>
     </message>
     <message>
         <source>Stroke</source>

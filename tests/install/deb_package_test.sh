@@ -75,14 +75,14 @@ expect " controls=37 "
 expect " label_font=Liberation Serif "
 colours=$(sed -n 's/.* colours=\([0-9]*\).*/\1/p' <<<"$report")
 [ "${colours:-0}" -ge 3 ] || { echo "FAIL: the window's picture has ${colours:-0} colours: nothing drawn"; exit 1; }
-expect "words bore=Bore cancel=Cancel decimal=\.$"
+expect "words stroke=Stroke cancel=Cancel decimal=\.$"
 
 # Words follow the message language, Qt's buttons with them from the
 # qt6-translations-l10n dependency; numbers follow LC_NUMERIC alone.
 run_installed -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC LANGUAGE=de LANG=en_US.UTF-8
-expect "words bore=Bohrung cancel=Abbrechen decimal=\.$"
+expect "words stroke=Hub cancel=Abbrechen decimal=\.$"
 run_installed -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8
-expect "words bore=Bore cancel=Cancel decimal=,$"
+expect "words stroke=Stroke cancel=Cancel decimal=,$"
 run_installed -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC LANG=de_AT.UTF-8
-expect "words bore=Bohrung cancel=Abbrechen decimal=,$"
+expect "words stroke=Hub cancel=Abbrechen decimal=,$"
 echo "installed package: the window is shown"

@@ -4,7 +4,7 @@
 // visible top-level window on standard output and ends the program:
 //
 //   window title=Torvane - Quenvar size=717x291 controls=37 label_font=Liberation Serif colours=12
-//   words bore=Bore cancel=Cancel decimal=.
+//   words stroke=Stroke cancel=Cancel decimal=.
 //
 // and exits 0; with no visible window after 10 s it says so and exits 3.
 
@@ -40,8 +40,8 @@ void report(QWidget& window)
                 qPrintable(window.windowTitle()), window.width(), window.height(),
                 static_cast<long long>(controls.size()), qPrintable(font), distinctColours(window.grab().toImage()));
     // The language of its words and of Qt's buttons, and its numbers' decimal.
-    const auto* bore = window.findChild<QLabel*>(QStringLiteral("Label2"));
-    std::printf("words bore=%s cancel=%s decimal=%s\n", bore ? qPrintable(bore->text()) : "",
+    const auto* stroke = window.findChild<QLabel*>(QStringLiteral("Label3"));
+    std::printf("words stroke=%s cancel=%s decimal=%s\n", stroke ? qPrintable(stroke->text()) : "",
                 qPrintable(QCoreApplication::translate("QPlatformTheme", "Cancel")),
                 qPrintable(window.locale().decimalPoint()));
 }

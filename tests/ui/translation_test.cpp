@@ -27,7 +27,7 @@ protected:
 
 TEST_F(GermanDesktop, speaks_german_with_qts_own_buttons)
 {
-    EXPECT_EQ(caption("Label2"), "Bohrung");
+    EXPECT_EQ(caption("Label3"), "Hub");
     QString okButton;
     whileNextBoxIsOpen([&] {
         okButton = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons().front()->text();
