@@ -162,6 +162,10 @@
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
         <translation>Geben Sie den Dichtungs-Ø ein, um die verpresste Dicke zu berechnen</translation>
     </message>
+    <message>
+        <source>in</source>
+        <translation>Zoll</translation>
+    </message>
 </context>
 <context>
     <name>numeric</name>

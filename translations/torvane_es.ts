@@ -162,6 +162,10 @@
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
         <translation>Introduzca el diámetro de la junta para calcular el espesor comprimido</translation>
     </message>
+    <message>
+        <source>in</source>
+        <translation>pulg.</translation>
+    </message>
 </context>
 <context>
     <name>numeric</name>

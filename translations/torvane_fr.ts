@@ -162,6 +162,10 @@
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
         <translation>Saisissez l&apos;alésage du joint pour calculer l&apos;épaisseur écrasée</translation>
     </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
 </context>
 <context>
     <name>numeric</name>

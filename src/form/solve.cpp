@@ -89,7 +89,13 @@ Solution RatioSolver::solve(std::string_view wantedRatio) const
 {
     Solution solution;
     const bool length = field_ == Field::deck || field_ == Field::compthick;
-    solution.unit = !length ? "cc" : view_.isSelected(Option::mm) ? "mm" : view_.isSelected(Option::inches) ? "in" : "";
+    // cc and mm are the same in every language; an inch has its own word.
+    if (!length)
+        solution.unit = std::string("cc");
+    else if (view_.isSelected(Option::mm))
+        solution.unit = std::string("mm");
+    else if (view_.isSelected(Option::inches))
+        solution.unit = USER_TEXT("form", "in");
     double wanted = 0;
     try {
         wanted = parseStrict(wantedRatio, locale_);

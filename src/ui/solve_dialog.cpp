@@ -58,9 +58,9 @@ void SolveDialog::showSolution()
     }
     const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
     QString outcome = tr("%1 %2 would be written, giving %3 : 1.")
-                          .arg(text(solution.figure), text(solution.unit), text(solution.ratio));
+                          .arg(text(solution.figure), translated(solution.unit), text(solution.ratio));
     if (!solution.quench.empty())
-        outcome += "\n" + tr("Quench distance: %1 %2.").arg(text(solution.quench), text(solution.unit));
+        outcome += "\n" + tr("Quench distance: %1 %2.").arg(text(solution.quench), translated(solution.unit));
     outcome_->setText(outcome);
 }
 

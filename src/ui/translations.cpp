@@ -8,13 +8,19 @@ namespace ui {
 
 Translations::Translations(const QLocale& messages)
 {
-    // Qt's own only with ours: a window half in English would read worse
-    // with German buttons.
-    if (!ours_.load(messages, QStringLiteral("torvane"), QStringLiteral("_"), QStringLiteral(":/i18n"))) return;
-    QCoreApplication::installTranslator(&ours_);
-    if (qt_.load(messages, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt_);
+    for (const QString& language : messages.uiLanguages()) {
+        const QLocale wanted(language);
+        // English, or no language, before any other: the designed texts.
+        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C) return;
+        if (!ours_.load(wanted, QStringLiteral("torvane"), QStringLiteral("_"), QStringLiteral(":/i18n"))) continue;
+        QCoreApplication::installTranslator(&ours_);
+        // Qt's own in the same language, never in another: its buttons then
+        // read as the rest of the window.
+        if (qt_.load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt_);
+        return;
+    }
 }
 
 Translations::~Translations()

@@ -12,9 +12,10 @@ namespace ui {
 class Translations {
 public:
     // Loads the first of the locale's UI languages that has a catalogue,
-    // falling back from a region to its language (de_AT reads German). The
-    // system locale's UI languages follow LANGUAGE, then LC_ALL, LC_MESSAGES
-    // and LANG. With no catalogue the designed English stands.
+    // falling back from a region to its language (de_AT reads German), unless
+    // English comes first. The system locale's UI languages follow LANGUAGE,
+    // then LC_ALL, LC_MESSAGES and LANG. With no catalogue the designed
+    // English stands.
     explicit Translations(const QLocale& messages);
     // Takes them back out of the application.
     ~Translations();

@@ -85,4 +85,6 @@ run_installed -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 LC_NUMERIC=d
 expect "words stroke=Stroke cancel=Cancel decimal=,$"
 run_installed -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC LANG=de_AT.UTF-8
 expect "words stroke=Hub cancel=Abbrechen decimal=,$"
+run_installed -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC LANGUAGE=en_GB:de LANG=de_DE.UTF-8
+expect "words stroke=Stroke cancel=Cancel decimal=,$"
 echo "installed package: the window is shown"
