@@ -55,7 +55,8 @@ RuntimeError unreadableFigure(ErrorKind kind, Field field, const std::string& te
     } else if (const std::string meant = asLocaleWritesIt(text, locale); meant.empty()) {
         detail = {USER_TEXT("form", "'%1' is not a number."), {shortened(text)}};
     } else if (locale.decimal == ",") {
-        detail = {USER_TEXT("form", "'%1' is not a number; write decimals with a comma: %2."), {shortened(text), meant}};
+        detail = {USER_TEXT("form", "'%1' is not a number; write decimals with a comma: %2."),
+                  {shortened(text), meant}};
     } else {
         detail = {USER_TEXT("form", "'%1' is not a number; write decimals with \"%2\": %3."),
                   {shortened(text), locale.decimal, meant}};

@@ -30,10 +30,10 @@ struct Refusal {
 
 // What one wanted ratio gives; every text is in the user's locale.
 struct Solution {
-    std::string figure;  // to be written into the field; empty when refused
+    std::string figure;     // to be written into the field; empty when refused
     numeric::Message unit;  // of the figure: "cc", "in" or "mm"
-    std::string ratio;   // that Calculate then shows
-    std::string quench;  // deck height plus thickness, when solving either and both hold figures
+    std::string ratio;      // that Calculate then shows
+    std::string quench;     // deck height plus thickness, when solving either and both hold figures
     Refusal refusal;
 };
 

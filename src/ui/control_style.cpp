@@ -77,8 +77,8 @@ bool labelFits(const QLabel& label, const QFont& font)
         narrowEnough = narrowEnough && metrics.tightBoundingRect(last).right() <= label.width();
     }
     layout.endLayout();
-    const double inkBottom =
-        (lines - 1) * metrics.lineSpacing() + metrics.ascent() + std::max(0.0, metrics.tightBoundingRect(last).bottom());
+    const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() +
+                             std::max(0.0, metrics.tightBoundingRect(last).bottom());
     return narrowEnough && inkBottom <= label.height();
 }
 

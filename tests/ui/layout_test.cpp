@@ -334,7 +334,8 @@ TEST_P(TranslatedLayout, every_caption_shows_whole_in_its_designed_box)
         if (row.caption.empty()) continue;
         SCOPED_TRACE(std::string(row.name));
         QWidget* shown = widget(row);
-        EXPECT_EQ(QRectF(shown->geometry()), QRectF(row.left / 15.0, row.top / 15.0, row.width / 15.0, row.height / 15.0));
+        EXPECT_EQ(QRectF(shown->geometry()),
+                  QRectF(row.left / 15.0, row.top / 15.0, row.width / 15.0, row.height / 15.0));
         const auto* label = qobject_cast<QLabel*>(shown);
         const QString text = label ? label->text() : static_cast<QAbstractButton*>(shown)->text();
         EXPECT_TRUE(showsWhole(*shown, text)) << text.toStdString();
