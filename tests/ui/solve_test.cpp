@@ -14,20 +14,12 @@ protected:
     // presses Return.
     void solve(const char* name, const QString& ratio)
     {
-        QTimer answerer;
-        answerer.setInterval(5);
-        QObject::connect(&answerer, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) return;
-            answerer.stop();
-            EXPECT_EQ(dialog->windowTitle(), "Solve for a Ratio");
-            auto* wanted = dialog->findChild<QLineEdit*>();
+        solveIn(name, [&](QDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Solve for a Ratio");
+            auto* wanted = dialog.findChild<QLineEdit*>();
             QTest::keyClicks(wanted, ratio);
             QTest::keyClick(wanted, Qt::Key_Return);
         });
-        answerer.start();
-        QTest::mouseClick(control(name), Qt::LeftButton);
-        QTest::keyClick(control(name), Qt::Key_T, Qt::ControlModifier);
     }
 };
 

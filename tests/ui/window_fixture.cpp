@@ -94,6 +94,22 @@ void WindowTest::pressReturn(bool keypadEnter)
                     keypadEnter ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
+bool WindowTest::solveIn(const char* name, const std::function<void(QDialog&)>& answer)
+{
+    QTimer answerer;
+    answerer.setInterval(5);
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        answerer.stop();
+        answer(*dialog);
+    });
+    answerer.start();
+    QTest::mouseClick(control(name), Qt::LeftButton);
+    QTest::keyClick(control(name), Qt::Key_T, Qt::ControlModifier);
+    return !answerer.isActive();
+}
+
 std::vector<SeenBox> WindowTest::takeBoxes(int waitMs)
 {
     if (waitMs > 0) (void)QTest::qWaitFor([this] { return !boxes_.empty(); }, waitMs);

@@ -5,6 +5,7 @@
 
 #include "ui/form1_window.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -56,6 +57,9 @@ protected:
     void pressReturn(bool keypadEnter = false);
     // The boxes seen since the last call, waiting up to waitMs for one.
     std::vector<SeenBox> takeBoxes(int waitMs = 0);
+    // Clicks into the field and presses Ctrl+T; once the solve dialog is
+    // open, answer has it. Says whether it opened.
+    bool solveIn(const char* name, const std::function<void(QDialog&)>& answer);
     // Runs action once, while the next message box is still open.
     void whileNextBoxIsOpen(std::function<void()> action) { whileBoxOpen_ = std::move(action); }
     void activate();
