@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Piston Dome Vol (-ve if relief) CC</source>
-        <translation>Dôme piston (−&#xa0;si creux) CC</translation>
+        <translation>Dôme piston (−&#xa0;si cuvette) CC</translation>
     </message>
     <message>
         <source>Head Gasket</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Dead Area</source>
-        <translation>Zone morte</translation>
+        <translation>Cordon de feu</translation>
     </message>
     <message>
         <source>Piston Diameter</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Inches</source>
-        <translation>Pouce</translation>
+        <translation>Pouces</translation>
     </message>
     <message>
         <source>Capacity</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>The figures are too large to compute with.</source>
-        <translation>Les valeurs sont trop grandes pour être calculées.</translation>
+        <translation>Les valeurs sont trop grandes pour le calcul.</translation>
     </message>
     <message>
         <source>The clearance volume comes to 0, so there is no ratio.</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.</source>
-        <translation>%1 : 1 demande %2 cc de volume mort&#xa0;; les autres volumes font déjà %3 cc.</translation>
+        <translation>Pour %1&#xa0;:&#xa0;1, il faut %2&#xa0;cc de volume mort&#xa0;; les autres volumes totalisent déjà %3&#xa0;cc.</translation>
     </message>
     <message>
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>in</source>
-        <translation>po</translation>
+        <translation>pouce</translation>
     </message>
 </context>
 <context>
@@ -318,11 +318,11 @@
     </message>
     <message>
         <source>The page waits on %1: %2 (%3).</source>
-        <translation>La page attend sur %1&#xa0;: %2 (%3).</translation>
+        <translation>La page est en attente sur %1&#xa0;: %2 (%3).</translation>
     </message>
     <message>
         <source>The page waits on %1: %2.</source>
-        <translation>La page attend sur %1&#xa0;: %2.</translation>
+        <translation>La page est en attente sur %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the printer is out of paper</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>paper is jammed in the printer</source>
-        <translation>le papier est coincé dans l&apos;imprimante</translation>
+        <translation>il y a un bourrage papier</translation>
     </message>
     <message>
         <source>a cover of the printer is open</source>
@@ -396,11 +396,7 @@
     <name>ui::Form1Window</name>
     <message>
         <source>Solve for a Ratio…</source>
-        <translation>Calculer pour un taux…</translation>
-    </message>
-    <message>
-        <source>Ctrl+T, or Solve for a Ratio… in the right-click menu, finds the figure for this field that gives the compression ratio you want.</source>
-        <translation>Ctrl+T, ou «&#xa0;Calculer pour un taux…&#xa0;» dans le menu du clic droit, trouve la valeur de ce champ qui donne le taux de compression voulu.</translation>
+        <translation>Trouver la valeur pour un taux…</translation>
     </message>
     <message>
         <source>There is not enough memory to finish. Every entry is as you left it.</source>
@@ -414,19 +410,24 @@
         <source>Page waiting</source>
         <translation>Page en attente</translation>
     </message>
+    <message>
+        <source>%1, or %2 in the right-click menu, finds the figure for this field that gives the compression ratio you want.</source>
+        <comment>the shortcut, then the menu entry</comment>
+        <translation>%1, ou «&#xa0;%2&#xa0;» dans le menu du clic droit, trouve la valeur de ce champ qui donne le taux de compression voulu.</translation>
+    </message>
 </context>
 <context>
     <name>ui::RatioAnnouncer</name>
     <message>
         <source>Compression ratio %1 : 1</source>
-        <translation>Taux de compression %1 : 1</translation>
+        <translation>Taux de compression %1&#xa0;:&#xa0;1</translation>
     </message>
 </context>
 <context>
     <name>ui::SolveDialog</name>
     <message>
         <source>Solve for a Ratio</source>
-        <translation>Calculer pour un taux</translation>
+        <translation>Trouver la valeur pour un taux</translation>
     </message>
     <message>
         <source>Change “%1” to give a compression ratio of</source>
@@ -434,15 +435,15 @@
     </message>
     <message>
         <source>: 1</source>
-        <translation>: 1</translation>
+        <translation>:&#xa0;1</translation>
     </message>
     <message>
         <source>%1 %2 would be written, giving %3 : 1.</source>
-        <translation>Valeur à inscrire&#xa0;: %1 %2, ce qui donne %3 : 1.</translation>
+        <translation>Valeur à inscrire&#xa0;: %1&#xa0;%2, ce qui donne %3&#xa0;:&#xa0;1.</translation>
     </message>
     <message>
         <source>Quench distance: %1 %2.</source>
-        <translation>Jeu de squish&#xa0;: %1 %2.</translation>
+        <translation>Jeu de squish&#xa0;: %1&#xa0;%2.</translation>
     </message>
 </context>
 <context>

@@ -121,8 +121,12 @@ void Form1Window::offerSolving()
                 [this, which] { run([this, which] { form_.solveForRatio(which); }, true); });
         auto* edit = static_cast<FigureField*>(field(which));
         edit->offerFirst(solve);
-        edit->setToolTip(tr("Ctrl+T, or Solve for a Ratio… in the right-click menu, finds the figure for this "
-                            "field that gives the compression ratio you want."));
+        // The shortcut as the desktop's language writes it ("Strg+T" in German),
+        // and the menu entry as the menu shows it.
+        edit->setToolTip(tr("%1, or %2 in the right-click menu, finds the figure for this field that gives the "
+                            "compression ratio you want.",
+                            "the shortcut, then the menu entry")
+                             .arg(solve->shortcut().toString(QKeySequence::NativeText), solve->text()));
     }
 }
 

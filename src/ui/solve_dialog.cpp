@@ -61,7 +61,7 @@ void SolveDialog::showSolution()
                           .arg(text(solution.figure), translated(solution.unit), text(solution.ratio));
     if (!solution.quench.empty())
         outcome += "\n" + tr("Quench distance: %1 %2.").arg(text(solution.quench), translated(solution.unit));
-    outcome_->setText(outcome);
+    outcome_->setText(endedOnce(outcome));
 }
 
 }  // namespace ui
