@@ -413,7 +413,7 @@
     <message>
         <source>%1, or %2 in the right-click menu, finds the figure for this field that gives the compression ratio you want.</source>
         <comment>the shortcut, then the menu entry</comment>
-        <translation>%1 oder „%2“ im Kontextmenü ermittelt für dieses Feld den Wert, der die gewünschte Verdichtung ergibt.</translation>
+        <translation>Mit %1 oder „%2“ im Kontextmenü bestimmen Sie den Wert dieses Felds, der die gewünschte Verdichtung ergibt.</translation>
     </message>
 </context>
 <context>

@@ -47,7 +47,7 @@ TEST_F(GermanDesktop, speaks_german_with_qts_own_buttons)
 TEST_F(GermanDesktop, names_the_shortcut_as_the_desktop_does)
 {
     const QString tip = control("chamb")->toolTip();
-    EXPECT_TRUE(tip.startsWith("Strg+T oder „Wert für")) << tip.toStdString();
+    EXPECT_TRUE(tip.startsWith("Mit Strg+T oder „Wert für Zielverdichtung ermitteln…“")) << tip.toStdString();
     for (const char* language : {"de", "fr", "es"}) {
         QFile catalogue(QStringLiteral(TORVANE_TESTS_DIR "/../translations/torvane_%1.ts").arg(language));
         ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly)) << language;
