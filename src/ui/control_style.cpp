@@ -3,6 +3,7 @@
 #include "ui/readable_colour.h"
 #include "ui/translated.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImageReader>
@@ -82,18 +83,17 @@ bool labelFits(const QLabel& label, const QFont& font)
     return narrowEnough && inkBottom <= label.height();
 }
 
-void styleLabel(QLabel& label, const ControlRow& row)
+// The designed captions stand at the table's size, as they were drawn; a
+// translation that runs longer is set smaller until it shows whole. The
+// figures the procedures write are never made smaller.
+void fitLabel(QLabel& label, const ControlRow& row)
 {
-    label.setTextFormat(Qt::PlainText);  // results are figures, never markup
-    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The designed captions stand at the table's size, as they were drawn; a
-    // translation that runs longer is set smaller until it shows whole.
-    QFont font = labelFont(row);
-    if (label.text() != QString::fromUtf8(row.caption)) {
+    QFont font = label.font();
+    if (!row.caption.empty() && label.text() != QString::fromUtf8(row.caption)) {
         while (!labelFits(label, font) && font.pointSizeF() - 0.5 >= kSmallestDialogPoints)
             font.setPointSizeF(font.pointSizeF() - 0.5);
+        if (font != label.font()) label.setFont(font);
     }
-    label.setFont(font);
     label.setWordWrap(wraps(label, font));
 }
 
@@ -171,6 +171,26 @@ QIcon windowIcon()
     return icon;
 }
 
+// Gives the window its icon once it has first drawn: the window system takes
+// an icon at any time, and reading and converting its sizes held the window
+// back by a few milliseconds, first from showing, then from drawing.
+class IconOnceDrawn : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* window = static_cast<QWidget*>(watched);
+            window->removeEventFilter(this);
+            // Queued: the drawing goes to the screen first.
+            QTimer::singleShot(0, window, [window] { window->setWindowIcon(windowIcon()); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void styleWindow(QWidget& window)
@@ -179,20 +199,28 @@ void styleWindow(QWidget& window)
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
-    // Given once the window is up: the window system takes an icon at any
-    // time, and reading and converting its sizes first kept the window from
-    // showing by a few milliseconds.
-    QTimer::singleShot(0, &window, [&window] { window.setWindowIcon(windowIcon()); });
+    window.installEventFilter(new IconOnceDrawn(&window));
 }
 
 void styleControl(QWidget& control, const ControlRow& row)
 {
-    if (auto* label = qobject_cast<QLabel*>(&control))
-        styleLabel(*label, row);
-    else
-        fitDialogFont(control, row);
-
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setTextFormat(Qt::PlainText);  // results are figures, never markup
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(labelFont(row));
+    }
     if (!row.description.empty()) control.setAccessibleDescription(translatedCaption(row.description));
+}
+
+void fitControls(const QWidget& window)
+{
+    for (const ControlRow& row : kControls) {
+        auto* control = window.findChild<QWidget*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            fitLabel(*label, row);
+        else
+            fitDialogFont(*control, row);
+    }
 }
 
 void colourControls(const QWidget& window)

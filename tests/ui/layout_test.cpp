@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
+#include <QTest>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -313,6 +314,8 @@ TEST_F(Layout, a_message_box_is_read_as_an_alert_with_its_text)
 
 TEST_F(Layout, the_window_wears_the_programs_icon)
 {
+    // Given once the window has drawn.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->windowIcon().isNull(); }, 5000));
     const QList<QSize> sizes = window->windowIcon().availableSizes();
     for (const int size : {16, 24, 32, 48, 64, 128}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     const QImage icon(":/icons/torvane-32.png");
