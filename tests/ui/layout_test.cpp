@@ -229,6 +229,9 @@ TEST_F(Layout, text_colours_are_the_tables_and_backgrounds_the_platforms)
 TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
 {
     ASSERT_NEAR(contrastRatio(kBlue, Qt::white), 8.59, 0.01);
+    // Text lighter than the background in one channel only: luminance decides.
+    EXPECT_EQ(readableOn(kDarkRed, QColor(255, 255, 200), Qt::blue), kDarkRed);
+    EXPECT_NE(readableOn(kDarkRed, QColor(40, 40, 120), QColor(255, 255, 100)), kDarkRed);
     const QPalette light = QApplication::palette();
     const std::map<std::string_view, QColor> coloured = {
         {"Label14", kBlue}, {"vorsil", kBlue}, {"gasketvol", kDarkRed}, {"Label17", kLightRed}};
