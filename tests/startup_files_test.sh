@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What the calculator opens from its start until its window has shown and
 # drawn: no icon engine plugin and no icon theme file (a theme icon belongs to
-# a menu and is looked up when the menu opens), and no CUPS library (loaded on
-# the first print). A list of files, not a timing, so it cannot flake.
+# a menu and is looked up when the menu opens), no image format plugin (the
+# window icon is compiled in) and no CUPS library (loaded on the first print).
+# A list of files, not a timing, so it cannot flake.
 #
 #   bash startup_files_test.sh PROGRAM WINDOW_PROBE
 #
@@ -35,7 +36,7 @@ grep -q '^window title=' "$work/out" || { echo "the window was not shown:"; cat 
 # The trace sees the libraries loaded, so a library missing from it was not.
 grep -q 'libQt6Widgets\.so' "$work/trace" || { echo "strace saw no library loaded"; exit 1; }
 
-if grep -E 'iconengines|/\.icons|/share/icons|/share/pixmaps|icon-theme\.cache|libcups' "$work/trace"; then
-    echo "the start-up above opened, or looked for, an icon engine, an icon theme or CUPS"
+if grep -E 'iconengines|/\.icons|/share/icons|/share/pixmaps|icon-theme\.cache|imageformats|libcups' "$work/trace"; then
+    echo "the start-up above opened, or looked for, an icon engine, an icon theme, an image format plugin or CUPS"
     exit 1
 fi

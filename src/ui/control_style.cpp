@@ -6,7 +6,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QStyle>
@@ -15,20 +15,21 @@
 
 #include <algorithm>
 
-// Outside any namespace, as Qt's macro requires; the icon lives in a static
-// library, whose resources are only registered when asked for.
-static void registerIcons()
-{
-    Q_INIT_RESOURCE(torvane);
-}
+// The window icon's sizes, each made from the PNG of the same size. The hicolor
+// theme has more, up to 256 and scalable; a window icon is never shown larger
+// than these, and each size is sent to the window system. XPM, because Qt
+// reads XPM compiled into the program itself: a PNG is read through the PNG
+// library, after looking through every image format plugin.
+#include "ui/icons/torvane-16.xpm"
+#include "ui/icons/torvane-24.xpm"
+#include "ui/icons/torvane-32.xpm"
+#include "ui/icons/torvane-48.xpm"
+#include "ui/icons/torvane-64.xpm"
+#include "ui/icons/torvane-128.xpm"
 
 namespace ui {
 
 namespace {
-
-// The hicolor theme has more, up to 256 and scalable; a window icon is never
-// shown larger than this, and each size is sent to the window system.
-constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64, 128};
 
 // Below this a caption would be unreadable; better clipped than illegible.
 // Translations are worded to fit at this size or larger.
@@ -157,17 +158,12 @@ void fitDialogFont(QWidget& control, const ControlRow& row)
 }
 
 // Several sizes, so that a task switcher on a dense screen need not blow up
-// the small one. Each read as PNG and nothing else: left to guess, Qt would
-// load each image format plugin to ask it about the file.
+// the small one.
 QIcon windowIcon()
 {
-    registerIcons();
     QIcon icon;
-    for (const int size : kWindowIconSizes) {
-        QImageReader reader(QStringLiteral(":/icons/torvane-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
+    for (const char* const* xpm : {torvane_16, torvane_24, torvane_32, torvane_48, torvane_64, torvane_128})
+        icon.addPixmap(QPixmap::fromImage(QImage(xpm)));
     return icon;
 }
 
