@@ -3,7 +3,6 @@
 #include "ui/readable_colour.h"
 #include "ui/translated.h"
 
-#include <QEvent>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImage>
@@ -167,26 +166,6 @@ QIcon windowIcon()
     return icon;
 }
 
-// Gives the window its icon once it has first drawn: the window system takes
-// an icon at any time, and reading and converting its sizes held the window
-// back by a few milliseconds, first from showing, then from drawing.
-class IconOnceDrawn : public QObject {
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            auto* window = static_cast<QWidget*>(watched);
-            window->removeEventFilter(this);
-            // Queued: the drawing goes to the screen first.
-            QTimer::singleShot(0, window, [window] { window->setWindowIcon(windowIcon()); });
-            deleteLater();
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
 void styleWindow(QWidget& window)
@@ -195,7 +174,10 @@ void styleWindow(QWidget& window)
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
-    window.installEventFilter(new IconOnceDrawn(&window));
+    // Given once the window is up: the window system takes an icon at any
+    // time, and reading and converting its sizes first kept the window from
+    // showing by a few milliseconds.
+    QTimer::singleShot(0, &window, [&window] { window.setWindowIcon(windowIcon()); });
 }
 
 void styleControl(QWidget& control, const ControlRow& row)
