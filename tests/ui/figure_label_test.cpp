@@ -31,38 +31,32 @@ TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
             << figure << " in " << room;
 }
 
-// A desktop icon theme holding only "edit-copy", whatever themes this machine has.
-class CopyIconTheme {
-public:
-    CopyIconTheme()
+// A desktop icon theme holding only "edit-copy", whatever themes this machine
+// has, there before the window is built.
+class ResultLabels : public WindowTest {
+protected:
+    ResultLabels()
     {
-        const QString actions = dir_.filePath("copy-only/16x16/actions");
-        QDir().mkpath(actions);
-        QFile index(dir_.filePath("copy-only/index.theme"));
+        QDir(themes_.path()).mkpath("copy-only/16x16");
+        QFile index(themes_.filePath("copy-only/index.theme"));
         EXPECT_TRUE(index.open(QIODevice::WriteOnly));
-        index.write("[Icon Theme]\nName=copy-only\nDirectories=16x16/actions\n[16x16/actions]\nSize=16\n");
+        index.write("[Icon Theme]\nDirectories=16x16\n[16x16]\nSize=16\n");
         index.close();
-        QImage icon(16, 16, QImage::Format_ARGB32);
+        QImage icon(16, 16, QImage::Format_RGB32);
         icon.fill(Qt::black);
-        EXPECT_TRUE(icon.save(actions + "/edit-copy.png"));
-        QIcon::setThemeSearchPaths({dir_.path()});
+        EXPECT_TRUE(icon.save(themes_.filePath("copy-only/16x16/edit-copy.png")));
+        QIcon::setThemeSearchPaths({themes_.path()});
         QIcon::setThemeName("copy-only");
     }
-    ~CopyIconTheme()
+    ~ResultLabels() override
     {
         QIcon::setThemeName(name_);
         QIcon::setThemeSearchPaths(paths_);
     }
 
-private:
     QString name_ = QIcon::themeName();
     QStringList paths_ = QIcon::themeSearchPaths();
-    QTemporaryDir dir_;
-};
-
-// The theme is there before the window is built.
-class ResultLabels : public WindowTest {
-    CopyIconTheme theme_;
+    QTemporaryDir themes_;
 };
 
 // Copy, from the label's context menu, takes the whole figure; opening the
