@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
 # The calculator's start-up, memory and procedure benchmark, in one command:
 #
-#   bash bench/run.sh [RUNS]        RUNS launches of each program, at least 20 (default 30)
+#   bash bench/run.sh [RUNS] [--against PROGRAM]...
+#
+# RUNS launches of each program, at least 20 (default 30). --against adds
+# another build of the calculator (say, build/release/src/torvane of an older
+# checkout) to the same launches, in its own column, so that two builds are
+# compared on one display at one load.
 #
 # Installs what is missing (scripts/setup.sh, then bench/packages.txt), builds
 # the release calculator and the benchmark programs in build/release, starts
 # its own virtual X server (Xvfb) and prints one table:
 #
-# - launch to window mapped, and to its first drawing: the calculator and the
+# - launch to window mapped, and to its first drawing: the calculator, the
 #   floor (bench/floor_window.cpp, the same 37 controls with the same captions,
-#   places, label fonts and colours, and no behaviour) launched in turn, RUNS
-#   times each, by bench/map_watch.cpp, which times fork() to the X server's
+#   places, label fonts and colours, and no behaviour) and any other build
+#   launched in turn, each round starting with the next program, RUNS times
+#   each, by bench/map_watch.cpp, which times fork() to the X server's
 #   MapNotify and to its first DAMAGE report for the window; in wall-clock
 #   time, and in the processor time the program had used by then, which a busy
 #   machine moves much less;
@@ -21,12 +27,26 @@
 #   window (bench/procedure_timing.cpp, offscreen): median, 99th percentile and
 #   longest wall-clock time, and the 99th percentile of the processor time.
 #
-# The ratios are calculator over floor, medians over medians.
+# The ratios are each calculator's over the floor's, medians over medians.
 set -euo pipefail
-cd "$(dirname "$0")/.."
 
-runs=${1:-30}
-[[ "$runs" =~ ^[0-9]+$ ]] && [ "$runs" -ge 20 ] || { echo "usage: bash bench/run.sh [RUNS >= 20]" >&2; exit 2; }
+usage() {
+    echo "usage: bash bench/run.sh [RUNS >= 20] [--against PROGRAM]..." >&2
+    exit 2
+}
+runs=30
+against=()
+while [ $# -gt 0 ]; do
+    case $1 in
+        --against)
+            [ $# -ge 2 ] && [ -x "$2" ] || usage
+            against+=("$(realpath "$2")")
+            shift 2 ;;
+        *) runs=$1; shift ;;
+    esac
+done
+[[ "$runs" =~ ^[0-9]+$ ]] && [ "$runs" -ge 20 ] || usage
+cd "$(dirname "$0")/.."
 settle_ms=300
 title="Torvane - Quenvar"
 floor_title="Torvane floor"
@@ -73,13 +93,21 @@ launch() {  # TITLE PROGRAM OUTPUT
         { echo "launching $2 failed:" >&2; tail -5 "$work/programs.log" >&2; exit 1; }
 }
 
-echo "Launching the calculator and the floor in turn, $runs times each, on display :$display"
-launch "$title" "$calculator" /dev/null  # warms the file cache for both; not counted
-launch "$floor_title" "$floor" /dev/null
-for _ in $(seq "$runs"); do
-    launch "$title" "$calculator" "$work/calculator"
-    launch "$floor_title" "$floor" "$work/floor"
+# Launched in turn, each round starting one further along, so that no
+# program always follows the same one.
+programs=("$calculator" "$floor" "${against[@]}")
+titles=("$title" "$floor_title")
+for _ in "${against[@]}"; do titles+=("$title"); done
+count=${#programs[@]}
+echo "Launching ${count} programs in turn, $runs times each, on display :$display; load average $(cut -d' ' -f1-3 /proc/loadavg)"
+for i in "${!programs[@]}"; do launch "${titles[$i]}" "${programs[$i]}" /dev/null; done  # warms the file cache; not counted
+for round in $(seq 0 $((runs - 1))); do
+    for step in $(seq 0 $((count - 1))); do
+        i=$(((round + step) % count))
+        launch "${titles[$i]}" "${programs[$i]}" "$work/launches.$i"
+    done
 done
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 strace -f -qq -e trace=connect,openat -o "$work/strace" \
     "$watch" --settle-ms "$settle_ms" "$title" "$calculator" >/dev/null 2>>"$work/programs.log"
@@ -96,15 +124,24 @@ median() {  # FILE KEY
 field() {  # NAME KEY
     sed -n "s/^$1 .*\\b$2=\\([0-9.]*\\).*/\\1/p" "$work/procedures"
 }
-row() {  # WHAT KEY UNIT
-    awk -v what="$1" -v unit="$3" -v a="$(median "$work/calculator" "$2")" -v b="$(median "$work/floor" "$2")" \
-        'BEGIN { printf "%-34s %10.1f %-3s %10.1f %-3s %7.3fx\n", what, a, unit, b, unit, a / b }'
+row() {  # WHAT KEY UNIT: the calculator, the floor, the ratio, then each other build and its ratio
+    local medians=()
+    for i in "${!programs[@]}"; do medians+=("$(median "$work/launches.$i" "$2")"); done
+    awk -v what="$1" -v unit="$3" -v medians="${medians[*]}" 'BEGIN {
+        n = split(medians, m, " ")
+        printf "%-34s %10.1f %-3s %10.1f %-3s %7.3fx", what, m[1], unit, m[2], unit, m[1] / m[2]
+        for (i = 3; i <= n; ++i) printf " %10.1f %-3s %7.3fx", m[i], unit, m[i] / m[2]
+        printf "\n"
+    }'
 }
 
 echo
 echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1), Debian $(cat /etc/debian_version)"
-echo "Medians of $runs launches each, alternating, on one Xvfb"
-printf '%-34s %14s %14s %8s\n' "" "calculator" "floor" "ratio"
+echo "Medians of $runs launches each, alternating, on one Xvfb; load average after: $load_after"
+for i in "${!against[@]}"; do echo "against $((i + 1)): ${against[$i]}"; done
+printf '%-34s %14s %14s %8s' "" "calculator" "floor" "ratio"
+for i in "${!against[@]}"; do printf ' %14s %8s' "against $((i + 1))" "ratio"; done
+printf '\n'
 row "launch to window mapped" map_ms ms
 row "launch to first drawing" paint_ms ms
 row "  CPU time to window mapped" map_cpu_ms ms

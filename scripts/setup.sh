@@ -22,6 +22,7 @@ test_packages=(
     clang libclang-rt-14-dev
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     desktop-file-utils appstream dpkg-dev file
+    strace  # the start-up file check
 )
 case "${1:-}" in
     --tests) packages+=("${test_packages[@]}") ;;

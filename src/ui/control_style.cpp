@@ -5,7 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QStyle>
@@ -14,20 +14,21 @@
 
 #include <algorithm>
 
-// Outside any namespace, as Qt's macro requires; the icon lives in a static
-// library, whose resources are only registered when asked for.
-static void registerIcons()
-{
-    Q_INIT_RESOURCE(torvane);
-}
+// The window icon's sizes, each made from the PNG of the same size. The hicolor
+// theme has more, up to 256 and scalable; a window icon is never shown larger
+// than these, and each size is sent to the window system. XPM, because Qt
+// reads XPM compiled into the program itself: a PNG is read through the PNG
+// library, after looking through every image format plugin.
+#include "ui/icons/torvane-16.xpm"
+#include "ui/icons/torvane-24.xpm"
+#include "ui/icons/torvane-32.xpm"
+#include "ui/icons/torvane-48.xpm"
+#include "ui/icons/torvane-64.xpm"
+#include "ui/icons/torvane-128.xpm"
 
 namespace ui {
 
 namespace {
-
-// The hicolor theme has more, up to 256 and scalable; a window icon is never
-// shown larger than this, and each size is sent to the window system.
-constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64, 128};
 
 // Below this a caption would be unreadable; better clipped than illegible.
 // Translations are worded to fit at this size or larger.
@@ -82,18 +83,17 @@ bool labelFits(const QLabel& label, const QFont& font)
     return narrowEnough && inkBottom <= label.height();
 }
 
-void styleLabel(QLabel& label, const ControlRow& row)
+// The designed captions stand at the table's size, as they were drawn; a
+// translation that runs longer is set smaller until it shows whole. The
+// figures the procedures write are never made smaller.
+void fitLabel(QLabel& label, const ControlRow& row)
 {
-    label.setTextFormat(Qt::PlainText);  // results are figures, never markup
-    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The designed captions stand at the table's size, as they were drawn; a
-    // translation that runs longer is set smaller until it shows whole.
-    QFont font = labelFont(row);
-    if (label.text() != QString::fromUtf8(row.caption)) {
+    QFont font = label.font();
+    if (!row.caption.empty() && label.text() != QString::fromUtf8(row.caption)) {
         while (!labelFits(label, font) && font.pointSizeF() - 0.5 >= kSmallestDialogPoints)
             font.setPointSizeF(font.pointSizeF() - 0.5);
+        if (font != label.font()) label.setFont(font);
     }
-    label.setFont(font);
     label.setWordWrap(wraps(label, font));
 }
 
@@ -157,17 +157,12 @@ void fitDialogFont(QWidget& control, const ControlRow& row)
 }
 
 // Several sizes, so that a task switcher on a dense screen need not blow up
-// the small one. Each read as PNG and nothing else: left to guess, Qt would
-// load each image format plugin to ask it about the file.
+// the small one.
 QIcon windowIcon()
 {
-    registerIcons();
     QIcon icon;
-    for (const int size : kWindowIconSizes) {
-        QImageReader reader(QStringLiteral(":/icons/torvane-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
+    for (const char* const* xpm : {torvane_16, torvane_24, torvane_32, torvane_48, torvane_64, torvane_128})
+        icon.addPixmap(QPixmap::fromImage(QImage(xpm)));
     return icon;
 }
 
@@ -187,12 +182,23 @@ void styleWindow(QWidget& window)
 
 void styleControl(QWidget& control, const ControlRow& row)
 {
-    if (auto* label = qobject_cast<QLabel*>(&control))
-        styleLabel(*label, row);
-    else
-        fitDialogFont(control, row);
-
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setTextFormat(Qt::PlainText);  // results are figures, never markup
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(labelFont(row));
+    }
     if (!row.description.empty()) control.setAccessibleDescription(translatedCaption(row.description));
+}
+
+void fitControls(const QWidget& window)
+{
+    for (const ControlRow& row : kControls) {
+        auto* control = window.findChild<QWidget*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            fitLabel(*label, row);
+        else
+            fitDialogFont(*control, row);
+    }
 }
 
 void colourControls(const QWidget& window)

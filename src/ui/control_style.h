@@ -13,9 +13,14 @@ namespace ui {
 // maximise it, since nothing would move into the extra room.
 void styleWindow(QWidget& window);
 
-// Font, wrapping and accessible description of one control, once it
-// has its place and size: the font is chosen to fit the box.
+// A label's font from the table, and what a screen reader says for the
+// control; nothing here measures a font.
 void styleControl(QWidget& control, const ControlRow& row);
+
+// Once every control has its place, size and caption: each font is made to
+// fit its box, and the labels two lines high wrap. Measuring loads the
+// fonts, which nothing needs before the window first draws.
+void fitControls(const QWidget& window);
 
 // The table's text colours, kept readable on the window's palette; again
 // whenever that palette changes.

@@ -6,10 +6,12 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLocale>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 
@@ -73,11 +75,24 @@ void FigureLabel::setFigure(const QString& figure)
 
 void FigureLabel::offerCopy()
 {
-    copy_ = new QAction(QIcon::fromTheme(QStringLiteral("edit-copy")), tr("Copy"), this);
+    copy_ = new QAction(tr("Copy"), this);
     copy_->setEnabled(!text().isEmpty());
     connect(copy_, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(text()); });
     addAction(copy_);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+// The menu Qt would make of the label's actions. Its icon is looked up in the
+// desktop's theme when the menu opens, until the theme has one: looked up at
+// start-up, it loaded an icon engine and read the theme's index before the
+// window could show.
+void FigureLabel::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!copy_) {
+        QLabel::contextMenuEvent(event);
+        return;
+    }
+    if (copy_->icon().isNull()) copy_->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+    QMenu::exec(actions(), event->globalPos(), nullptr, this);
 }
 
 void FigureLabel::paintEvent(QPaintEvent* event)

@@ -35,6 +35,8 @@ class Form1Window : public QWidget, private form::FormView {
 public:
     explicit Form1Window(const QLocale& locale, QWidget* parent = nullptr);
 
+    void setVisible(bool visible) override;
+
 protected:
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +81,7 @@ private:
     std::map<QObject*, Procedure> leaveProcedures_;
     QCheckBox* usetopland_ = nullptr;
     RatioAnnouncer* announcer_ = nullptr;
+    bool fitted_ = false;  // the fonts, once the window has first been shown
     bool messageOpen_ = false;
     int boxesShown_ = 0;  // tells whether leaving a field opened a box
     // A button whose click moved the focus to it from a field whose leave

@@ -21,6 +21,17 @@ double luminance(const QColor& colour)
            0.0722 * channelLuminance(rgb.blueF());
 }
 
+// Whether the palette's own text is no lighter than its background. A text
+// no lighter in any channel settles it without working out luminance, whose
+// power function would be loaded at start-up for every light palette.
+bool darkOnLight(const QColor& text, const QColor& background)
+{
+    const QRgba64 ink = text.rgba64();
+    const QRgba64 paper = background.rgba64();
+    if (ink.red() <= paper.red() && ink.green() <= paper.green() && ink.blue() <= paper.blue()) return true;
+    return luminance(text) <= luminance(background);
+}
+
 }  // namespace
 
 double contrastRatio(const QColor& one, const QColor& other)
@@ -32,7 +43,7 @@ double contrastRatio(const QColor& one, const QColor& other)
 
 QColor readableOn(const QColor& designed, const QColor& background, const QColor& paletteText)
 {
-    if (luminance(paletteText) <= luminance(background)) return designed;
+    if (darkOnLight(paletteText, background)) return designed;
     const QColor hsl = designed.toHsl();
     QColor lightened = designed;
     for (int lightness = hsl.lightness(); lightness <= 255 && contrastRatio(lightened, background) < kReadableContrast;

@@ -1,6 +1,6 @@
-// Loaded into the installed calculator with LD_PRELOAD, so that the package
-// test sees the window that /usr/bin/torvane itself builds, with nothing added
-// to the program. Once the event loop has run for a moment it reports each
+// Loaded into the calculator with LD_PRELOAD, so that the package test and
+// the start-up file check see the window that the program itself builds, with
+// nothing added to it. Once the event loop has run for a moment it reports each
 // visible top-level window on standard output and ends the program:
 //
 //   window title=Torvane - Quenvar size=717x291 controls=37 label_font=Liberation Serif colours=12

@@ -7,7 +7,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
+#include <QIcon>
+#include <QImage>
+#include <QTemporaryDir>
 
 namespace ui::testing {
 namespace {
@@ -26,7 +31,33 @@ TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
             << figure << " in " << room;
 }
 
-using ResultLabels = WindowTest;
+// A desktop icon theme holding only "edit-copy", whatever themes this machine
+// has, there before the window is built.
+class ResultLabels : public WindowTest {
+protected:
+    ResultLabels()
+    {
+        QDir(themes_.path()).mkpath("copy-only/16x16");
+        QFile index(themes_.filePath("copy-only/index.theme"));
+        EXPECT_TRUE(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nDirectories=16x16\n[16x16]\nSize=16\n");
+        index.close();
+        QImage icon(16, 16, QImage::Format_RGB32);
+        icon.fill(Qt::black);
+        EXPECT_TRUE(icon.save(themes_.filePath("copy-only/16x16/edit-copy.png")));
+        QIcon::setThemeSearchPaths({themes_.path()});
+        QIcon::setThemeName("copy-only");
+    }
+    ~ResultLabels() override
+    {
+        QIcon::setThemeName(name_);
+        QIcon::setThemeSearchPaths(paths_);
+    }
+
+    QString name_ = QIcon::themeName();
+    QStringList paths_ = QIcon::themeSearchPaths();
+    QTemporaryDir themes_;
+};
 
 // Copy, from the label's context menu, takes the whole figure; opening the
 // menu leaves no field, so a capacity waiting on stroke is not recomputed.
@@ -45,11 +76,14 @@ TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_
         EXPECT_EQ(label->toolTip(), label->text());
         EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
 
+        ASSERT_EQ(label->actions().size(), 1);
+        QAction* copy = label->actions().front();
+        EXPECT_TRUE(copy->icon().isNull());  // the theme is asked when the menu opens, not at start-up
         const QPoint middle = label->rect().center();
         QContextMenuEvent menu(QContextMenuEvent::Mouse, middle, label->mapToGlobal(middle));
         QApplication::sendEvent(label, &menu);  // the fixture closes the menu
-        ASSERT_EQ(label->actions().size(), 1);
-        label->actions().front()->trigger();
+        EXPECT_EQ(copy->icon().name(), "edit-copy");
+        copy->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), label->text());
     }
     activate();
