@@ -56,11 +56,8 @@ void SolveDialog::showSolution()
         outcome_->setText(aboutField(solution.refusal.field, translated(solution.refusal.why)));
         return;
     }
-    const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
-    QString outcome = tr("%1 %2 would be written, giving %3 : 1.")
-                          .arg(text(solution.figure), translated(solution.unit), text(solution.ratio));
-    if (!solution.quench.empty())
-        outcome += "\n" + tr("Quench distance: %1 %2.").arg(text(solution.quench), translated(solution.unit));
+    QString outcome = translated(solution.change);
+    if (!solution.quench.empty()) outcome += '\n' + translated(solution.quench);
     outcome_->setText(outcome);
 }
 

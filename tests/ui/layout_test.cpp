@@ -3,6 +3,7 @@
 // colours, and what a screen reader says. Also run at QT_SCALE_FACTOR=2.
 
 #include "ui/control_table.h"
+#include "ui/figure_label.h"
 #include "ui/readable_colour.h"
 #include "ui/translations.h"
 #include "window_fixture.h"
@@ -224,10 +225,14 @@ TEST_F(Layout, text_colours_are_the_tables_and_backgrounds_the_platforms)
 
 // On a dark desktop (Adwaita's dark grey, then a lighter one that leaves less
 // room) the same hues, light enough to read; the designed ones again on the
-// light palette.
+// light palette. On each, a figure out of date is plainly fainter than a
+// current one and still legible.
 TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
 {
     ASSERT_NEAR(contrastRatio(kBlue, Qt::white), 8.59, 0.01);
+    workFirstExample();
+    typeInto("chamb", "60");
+    typeInto("cyls", "6");  // the ratio and the capacity out of date
     const QPalette light = QApplication::palette();
     const std::map<std::string_view, QColor> coloured = {
         {"Label14", kBlue}, {"vorsil", kBlue}, {"gasketvol", kDarkRed}, {"Label17", kLightRed}};
@@ -246,6 +251,18 @@ TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
             }
             EXPECT_GE(contrastRatio(text, shown->palette().color(shown->backgroundRole())), 4.5) << name << grey;
             EXPECT_NEAR(text.hslHue(), designed.hslHue(), 2) << name;
+        }
+        for (const char* name : {"vorsil", "Label17"}) {
+            auto* figure = control<FigureLabel>(name);
+            ASSERT_TRUE(figure->isOutOfDate()) << name;
+            const QColor faded = figure->figureColour();
+            const QColor current = figure->palette().color(figure->foregroundRole());
+            EXPECT_GE(contrastRatio(faded, figure->palette().color(figure->backgroundRole())), 3.0) << name << grey;
+            EXPECT_GE(std::abs(faded.red() - current.red()) + std::abs(faded.green() - current.green()) +
+                          std::abs(faded.blue() - current.blue()),
+                      96)
+                << name << grey;
+            EXPECT_TRUE(drawsIn(*figure, faded)) << name << grey;
         }
     }
 }
