@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Deck Height</source>
-        <translation>Kolbenstand</translation>
+        <translation>Kolbenrückstand</translation>
     </message>
     <message>
         <source>Use this feature</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Calculate</source>
-        <translation>Rechnen</translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation>Löschen</translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Print</source>
@@ -112,19 +112,19 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a number; write decimals with a comma: %2.</source>
-        <translation>„%1“ ist keine Zahl; Dezimalstellen bitte mit Komma schreiben: %2.</translation>
+        <translation>„%1“ ist keine Zahl; Dezimalzahlen bitte mit Komma schreiben: %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number; write decimals with &quot;%2&quot;: %3.</source>
-        <translation>„%1“ ist keine Zahl; Dezimalstellen bitte mit „%2“ schreiben: %3.</translation>
+        <translation>„%1“ ist keine Zahl; Dezimalzahlen bitte mit „%2“ schreiben: %3.</translation>
     </message>
     <message>
         <source>The figures are too large to compute with.</source>
-        <translation>Die Werte sind zu groß, um damit zu rechnen.</translation>
+        <translation>Die Werte sind zu groß für die Berechnung.</translation>
     </message>
     <message>
         <source>The clearance volume comes to 0, so there is no ratio.</source>
-        <translation>Das Kompressionsvolumen ergibt 0, daher gibt es kein Verdichtungsverhältnis.</translation>
+        <translation>Das Kompressionsvolumen beträgt 0, daher gibt es kein Verdichtungsverhältnis.</translation>
     </message>
     <message>
         <source>The ratio is too large to show.</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Enter either the Gasket Volume or the Gasket Bore and Compressed Thickness</source>
-        <translation>Geben Sie entweder das Dichtungsvolumen oder den Dichtungs-Ø und die verpresste Dicke ein</translation>
+        <translation>Geben Sie entweder das Dichtungsvolumen oder die Dichtungsbohrung und die verpresste Dicke ein</translation>
     </message>
     <message>
         <source>Type the compression ratio you want, as a number.</source>
@@ -152,19 +152,51 @@
     </message>
     <message>
         <source>With a gasket bore of 0, no thickness makes a gasket volume.</source>
-        <translation>Bei einem Dichtungs-Ø von 0 ergibt keine Dicke ein Dichtungsvolumen.</translation>
-    </message>
-    <message>
-        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.</source>
-        <translation>%1 : 1 braucht %2 cc Kompressionsvolumen; die übrigen Volumina ergeben schon %3 cc.</translation>
+        <translation>Bei einer Dichtungsbohrung von 0 ergibt keine Dicke ein Dichtungsvolumen.</translation>
     </message>
     <message>
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
-        <translation>Geben Sie den Dichtungs-Ø ein, um die verpresste Dicke zu berechnen</translation>
+        <translation>Geben Sie die Dichtungsbohrung ein, um die verpresste Dicke zu berechnen</translation>
     </message>
     <message>
         <source>in</source>
         <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc. This field allows at most %4 : 1.</source>
+        <translation>Für %1&#xa0;:&#xa0;1 sind %2&#xa0;cc Kompressionsvolumen nötig; die übrigen Volumina ergeben bereits %3&#xa0;cc. Mit diesem Feld sind höchstens %4&#xa0;:&#xa0;1 erreichbar.</translation>
+    </message>
+    <message>
+        <source>The piston would reach the head: the quench distance would be %1 %2. This field allows at most %3 : 1.</source>
+        <translation>Der Kolben würde an den Zylinderkopf stoßen: Der Quetschspalt betrüge %1&#xa0;%2. Mit diesem Feld sind höchstens %3&#xa0;:&#xa0;1 erreichbar.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would be written, giving %3 : 1.</source>
+        <translation>Neuer Wert: %1&#xa0;%2; damit ergibt sich %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would replace %3 %2, giving %4 : 1.</source>
+        <translation>Neuer Wert: %1&#xa0;%2 statt %3&#xa0;%2; damit ergibt sich %4&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dish becomes a %2 cc dome, giving %3 : 1.</source>
+        <translation>Aus einer Mulde von %1&#xa0;cc wird ein Dom von %2&#xa0;cc; damit ergibt sich %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dome becomes a %2 cc dish, giving %3 : 1.</source>
+        <translation>Aus einem Dom von %1&#xa0;cc wird eine Mulde von %2&#xa0;cc; damit ergibt sich %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %2.</source>
+        <translation>Quetschspalt: %1&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %3 instead of %2 %3.</source>
+        <translation>Quetschspalt: %1&#xa0;%3 statt %2&#xa0;%3.</translation>
+    </message>
+    <message>
+        <source>The Gasket Volume is worked out from the Gasket Bore and Compressed Thickness: solve for the Compressed Thickness instead, or empty either of them to type a volume.</source>
+        <translation>Das Dichtungsvolumen ergibt sich aus Dichtungsbohrung und verpresster Dicke: Ermitteln Sie stattdessen die verpresste Dicke, oder leeren Sie eines der beiden Felder, um ein Volumen einzugeben.</translation>
     </message>
 </context>
 <context>
@@ -346,7 +378,7 @@
     </message>
     <message>
         <source>it was set to wait</source>
-        <translation>der Auftrag wurde auf Warten gesetzt</translation>
+        <translation>der Auftrag wurde zurückgestellt</translation>
     </message>
     <message>
         <source>someone cancelled it</source>
@@ -354,7 +386,7 @@
     </message>
     <message>
         <source>the print server gave it up</source>
-        <translation>der Druckserver hat den Auftrag aufgegeben</translation>
+        <translation>der Druckserver hat den Auftrag verworfen</translation>
     </message>
     <message>
         <source>the printer cannot print the page</source>
@@ -396,11 +428,7 @@
     <name>ui::Form1Window</name>
     <message>
         <source>Solve for a Ratio…</source>
-        <translation>Für Zielverdichtung berechnen…</translation>
-    </message>
-    <message>
-        <source>Ctrl+T, or Solve for a Ratio… in the right-click menu, finds the figure for this field that gives the compression ratio you want.</source>
-        <translation>Ctrl+T oder „Für Zielverdichtung berechnen…“ im Kontextmenü ermittelt für dieses Feld den Wert, der die gewünschte Verdichtung ergibt.</translation>
+        <translation>Wert für Zielverdichtung ermitteln…</translation>
     </message>
     <message>
         <source>There is not enough memory to finish. Every entry is as you left it.</source>
@@ -414,35 +442,49 @@
         <source>Page waiting</source>
         <translation>Seite wartet</translation>
     </message>
+    <message>
+        <source>%1, or %2 in the right-click menu, finds the figure for this field that gives the compression ratio you want.</source>
+        <comment>the shortcut, then the menu entry</comment>
+        <translation>Mit %1 oder „%2“ im Kontextmenü bestimmen Sie den Wert dieses Felds, der die gewünschte Verdichtung ergibt.</translation>
+    </message>
+    <message>
+        <source>Solve for a Ratio</source>
+        <translation>Wert für Zielverdichtung ermitteln</translation>
+    </message>
+    <message>
+        <source>%1…</source>
+        <comment>a field&apos;s caption, in a menu item that opens a dialog</comment>
+        <translation>%1…</translation>
+    </message>
+    <message>
+        <source>Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.</source>
+        <translation>Veraltet: Klicken Sie auf „Berechnen“ oder drücken Sie in einem Feld die Eingabetaste, um die Verdichtung aus den angezeigten Werten neu zu ermitteln.</translation>
+    </message>
+    <message>
+        <source>Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.</source>
+        <translation>Veraltet: Verlassen Sie „%1“, „%2“ oder „%3“, um den Hubraum aus den angezeigten Werten neu zu ermitteln.</translation>
+    </message>
 </context>
 <context>
     <name>ui::RatioAnnouncer</name>
     <message>
         <source>Compression ratio %1 : 1</source>
-        <translation>Verdichtungsverhältnis %1 : 1</translation>
+        <translation>Verdichtungsverhältnis %1&#xa0;:&#xa0;1</translation>
     </message>
 </context>
 <context>
     <name>ui::SolveDialog</name>
     <message>
         <source>Solve for a Ratio</source>
-        <translation>Für Zielverdichtung berechnen</translation>
+        <translation>Wert für Zielverdichtung ermitteln</translation>
     </message>
     <message>
         <source>Change “%1” to give a compression ratio of</source>
-        <translation>„%1“ anpassen für eine Verdichtung von</translation>
+        <translation>Auf welche Verdichtung soll „%1“ abgestimmt werden?</translation>
     </message>
     <message>
         <source>: 1</source>
-        <translation>: 1</translation>
-    </message>
-    <message>
-        <source>%1 %2 would be written, giving %3 : 1.</source>
-        <translation>Eingetragen würde %1 %2, das ergibt %3 : 1.</translation>
-    </message>
-    <message>
-        <source>Quench distance: %1 %2.</source>
-        <translation>Quetschspalt: %1 %2.</translation>
+        <translation>:&#xa0;1</translation>
     </message>
 </context>
 <context>

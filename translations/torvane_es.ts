@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Piston Dome Vol (-ve if relief) CC</source>
-        <translation>Cúpula pistón (− si rebaje) CC</translation>
+        <translation>Cúpula pistón (−&#xa0;si rebaje) CC</translation>
     </message>
     <message>
         <source>Head Gasket</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Dead Area</source>
-        <translation>Zona muerta</translation>
+        <translation>Zona de fuego</translation>
     </message>
     <message>
         <source>Piston Diameter</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Depth to Top Ring</source>
-        <translation>Profundidad al 1.er segmento</translation>
+        <translation>Profundidad al segmento de fuego</translation>
     </message>
     <message>
         <source>Compression Ratio</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>The small volume trapped between the piston and bore, above the top ring</source>
-        <translation>El pequeño volumen que queda atrapado entre el pistón y el cilindro, por encima del primer segmento</translation>
+        <translation>El pequeño volumen que queda atrapado entre el pistón y el cilindro, por encima del segmento de fuego</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>The clearance volume comes to 0, so there is no ratio.</source>
-        <translation>El volumen de compresión da 0, así que no hay relación.</translation>
+        <translation>El volumen de compresión es 0, así que no hay relación de compresión.</translation>
     </message>
     <message>
         <source>The ratio is too large to show.</source>
@@ -155,16 +155,48 @@
         <translation>Con un diámetro de junta de 0, ningún espesor da volumen de junta.</translation>
     </message>
     <message>
-        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.</source>
-        <translation>Para %1 : 1 hacen falta %2 cc de volumen de compresión; los demás volúmenes ya suman %3 cc.</translation>
-    </message>
-    <message>
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
         <translation>Introduzca el diámetro de la junta para calcular el espesor comprimido</translation>
     </message>
     <message>
         <source>in</source>
         <translation>pulg.</translation>
+    </message>
+    <message>
+        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc. This field allows at most %4 : 1.</source>
+        <translation>Para %1&#xa0;:&#xa0;1 hacen falta %2&#xa0;cc de volumen de compresión; los demás volúmenes ya suman %3&#xa0;cc. Este campo permite como máximo %4&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>The piston would reach the head: the quench distance would be %1 %2. This field allows at most %3 : 1.</source>
+        <translation>El pistón tocaría la culata: la distancia de squish sería de %1&#xa0;%2. Este campo permite como máximo %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would be written, giving %3 : 1.</source>
+        <translation>Se escribiría %1&#xa0;%2, con lo que la relación sería %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would replace %3 %2, giving %4 : 1.</source>
+        <translation>Se escribiría %1&#xa0;%2 en lugar de %3&#xa0;%2, con lo que la relación sería %4&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dish becomes a %2 cc dome, giving %3 : 1.</source>
+        <translation>Un rebaje de %1&#xa0;cc pasa a ser una cúpula de %2&#xa0;cc, con lo que la relación sería %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dome becomes a %2 cc dish, giving %3 : 1.</source>
+        <translation>Una cúpula de %1&#xa0;cc pasa a ser un rebaje de %2&#xa0;cc, con lo que la relación sería %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %2.</source>
+        <translation>Distancia de squish: %1&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %3 instead of %2 %3.</source>
+        <translation>Distancia de squish: %1&#xa0;%3 en lugar de %2&#xa0;%3.</translation>
+    </message>
+    <message>
+        <source>The Gasket Volume is worked out from the Gasket Bore and Compressed Thickness: solve for the Compressed Thickness instead, or empty either of them to type a volume.</source>
+        <translation>El volumen de la junta se calcula a partir del diámetro de la junta y del espesor comprimido: busque en su lugar el valor del espesor comprimido, o vacíe uno de los dos campos para escribir un volumen.</translation>
     </message>
 </context>
 <context>
@@ -202,7 +234,7 @@
     <name>print</name>
     <message>
         <source>%1, so nothing was printed.</source>
-        <translation>%1, así que no se imprimió nada.</translation>
+        <translation>%1, así que no se ha impreso nada.</translation>
     </message>
     <message>
         <source>The print server name %1 cannot be found</source>
@@ -226,23 +258,23 @@
     </message>
     <message>
         <source>the print server stopped it</source>
-        <translation>el servidor de impresión la detuvo</translation>
+        <translation>el servidor de impresión la ha detenido</translation>
     </message>
     <message>
         <source>it was cancelled</source>
-        <translation>se canceló</translation>
+        <translation>se ha cancelado</translation>
     </message>
     <message>
         <source>the print server aborted it</source>
-        <translation>el servidor de impresión la interrumpió</translation>
+        <translation>el servidor de impresión la ha interrumpido</translation>
     </message>
     <message>
         <source>The CUPS library could not be loaded (%1)</source>
-        <translation>No se pudo cargar la biblioteca CUPS (%1)</translation>
+        <translation>No se ha podido cargar la biblioteca CUPS (%1)</translation>
     </message>
     <message>
         <source>The print server could not find the default printer (%1)</source>
-        <translation>El servidor de impresión no encontró la impresora predeterminada (%1)</translation>
+        <translation>El servidor de impresión no ha encontrado la impresora predeterminada (%1)</translation>
     </message>
     <message>
         <source>The printer %1 named in %2 does not exist on the print server.</source>
@@ -258,7 +290,7 @@
     </message>
     <message>
         <source>The print server could not tell the state of the printer %1 (%2)</source>
-        <translation>El servidor de impresión no pudo indicar el estado de la impresora %1 (%2)</translation>
+        <translation>El servidor de impresión no ha podido indicar el estado de la impresora %1 (%2)</translation>
     </message>
     <message>
         <source>The printer %1 is refusing jobs (%2)</source>
@@ -270,19 +302,19 @@
     </message>
     <message>
         <source>The print server could not tell the settings of the printer %1 (%2)</source>
-        <translation>El servidor de impresión no pudo indicar la configuración de la impresora %1 (%2)</translation>
+        <translation>El servidor de impresión no ha podido indicar la configuración de la impresora %1 (%2)</translation>
     </message>
     <message>
         <source>The print server could not take a job for %1 (%2)</source>
-        <translation>El servidor de impresión no pudo aceptar un trabajo para %1 (%2)</translation>
+        <translation>El servidor de impresión no ha podido aceptar un trabajo para %1 (%2)</translation>
     </message>
     <message>
         <source>The print server could not take the page (%1)</source>
-        <translation>El servidor de impresión no pudo aceptar la página (%1)</translation>
+        <translation>El servidor de impresión no ha podido aceptar la página (%1)</translation>
     </message>
     <message>
         <source>The print server could not take the whole page, and job %1 on %2 could not be cancelled either, so part of it may still print.</source>
-        <translation>El servidor de impresión no pudo aceptar la página entera y tampoco se pudo cancelar el trabajo %1 en %2, así que puede que aún se imprima una parte.</translation>
+        <translation>El servidor de impresión no ha podido aceptar la página entera y tampoco se ha podido cancelar el trabajo %1 en %2, así que puede que aún se imprima una parte.</translation>
     </message>
     <message>
         <source>The printer %1 is paused (%2): the page waits in its queue until the printer is resumed.</source>
@@ -294,11 +326,11 @@
     </message>
     <message>
         <source>The page did not print on %1: %2 (%3).</source>
-        <translation>La página no se imprimió en %1: %2 (%3).</translation>
+        <translation>La página no se ha impreso en %1: %2 (%3).</translation>
     </message>
     <message>
         <source>The page did not print on %1: %2.</source>
-        <translation>La página no se imprimió en %1: %2.</translation>
+        <translation>La página no se ha impreso en %1: %2.</translation>
     </message>
     <message>
         <source>The printer %1 was paused (%2): the page waits in its queue until the printer is resumed.</source>
@@ -310,11 +342,11 @@
     </message>
     <message>
         <source>The page did not print: the printer %1 stopped (%2). It waits in the queue until the printer is started again.</source>
-        <translation>La página no se imprimió: la impresora %1 se detuvo (%2). Espera en la cola hasta que la impresora vuelva a ponerse en marcha.</translation>
+        <translation>La página no se ha impreso: la impresora %1 se ha detenido (%2). Espera en la cola hasta que la impresora vuelva a ponerse en marcha.</translation>
     </message>
     <message>
         <source>The page did not print: the printer %1 stopped. It waits in the queue until the printer is started again.</source>
-        <translation>La página no se imprimió: la impresora %1 se detuvo. Espera en la cola hasta que la impresora vuelva a ponerse en marcha.</translation>
+        <translation>La página no se ha impreso: la impresora %1 se ha detenido. Espera en la cola hasta que la impresora vuelva a ponerse en marcha.</translation>
     </message>
     <message>
         <source>The page waits on %1: %2 (%3).</source>
@@ -346,15 +378,15 @@
     </message>
     <message>
         <source>it was set to wait</source>
-        <translation>se dejó en espera</translation>
+        <translation>se ha dejado en espera</translation>
     </message>
     <message>
         <source>someone cancelled it</source>
-        <translation>alguien la canceló</translation>
+        <translation>alguien la ha cancelado</translation>
     </message>
     <message>
         <source>the print server gave it up</source>
-        <translation>el servidor de impresión la abandonó</translation>
+        <translation>el servidor de impresión la ha abandonado</translation>
     </message>
     <message>
         <source>the printer cannot print the page</source>
@@ -362,7 +394,7 @@
     </message>
     <message>
         <source>the printer stopped</source>
-        <translation>la impresora se detuvo</translation>
+        <translation>la impresora se ha detenido</translation>
     </message>
     <message>
         <source>the printer is not ready</source>
@@ -370,11 +402,11 @@
     </message>
     <message>
         <source>the page did not reach the server whole</source>
-        <translation>la página no llegó entera al servidor</translation>
+        <translation>la página no ha llegado entera al servidor</translation>
     </message>
     <message>
         <source>the printer reports a fault</source>
-        <translation>la impresora informa de una avería</translation>
+        <translation>la impresora indica un error</translation>
     </message>
 </context>
 <context>
@@ -399,10 +431,6 @@
         <translation>Buscar valor para una relación…</translation>
     </message>
     <message>
-        <source>Ctrl+T, or Solve for a Ratio… in the right-click menu, finds the figure for this field that gives the compression ratio you want.</source>
-        <translation>Ctrl+T, o «Buscar valor para una relación…» en el menú del botón derecho, halla el valor de este campo que da la relación de compresión que desea.</translation>
-    </message>
-    <message>
         <source>There is not enough memory to finish. Every entry is as you left it.</source>
         <translation>No hay memoria suficiente para terminar. Todos los datos siguen como los dejó.</translation>
     </message>
@@ -414,12 +442,34 @@
         <source>Page waiting</source>
         <translation>Página en espera</translation>
     </message>
+    <message>
+        <source>%1, or %2 in the right-click menu, finds the figure for this field that gives the compression ratio you want.</source>
+        <comment>the shortcut, then the menu entry</comment>
+        <translation>%1, o «%2» en el menú del botón derecho, halla el valor de este campo que da la relación de compresión que desea.</translation>
+    </message>
+    <message>
+        <source>Solve for a Ratio</source>
+        <translation>Buscar valor para una relación</translation>
+    </message>
+    <message>
+        <source>%1…</source>
+        <comment>a field&apos;s caption, in a menu item that opens a dialog</comment>
+        <translation>%1…</translation>
+    </message>
+    <message>
+        <source>Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.</source>
+        <translation>Desactualizado: pulse Calcular, o Intro en un campo, para volver a calcular la relación con los valores mostrados.</translation>
+    </message>
+    <message>
+        <source>Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.</source>
+        <translation>Desactualizado: salga de «%1», «%2» o «%3» para volver a calcular la cilindrada con los valores mostrados.</translation>
+    </message>
 </context>
 <context>
     <name>ui::RatioAnnouncer</name>
     <message>
         <source>Compression ratio %1 : 1</source>
-        <translation>Relación de compresión %1 : 1</translation>
+        <translation>Relación de compresión %1&#xa0;:&#xa0;1</translation>
     </message>
 </context>
 <context>
@@ -434,37 +484,29 @@
     </message>
     <message>
         <source>: 1</source>
-        <translation>: 1</translation>
-    </message>
-    <message>
-        <source>%1 %2 would be written, giving %3 : 1.</source>
-        <translation>Se escribiría %1 %2, con lo que la relación sería %3 : 1.</translation>
-    </message>
-    <message>
-        <source>Quench distance: %1 %2.</source>
-        <translation>Distancia de quench: %1 %2.</translation>
+        <translation>:&#xa0;1</translation>
     </message>
 </context>
 <context>
     <name>ui::WindowPrinter</name>
     <message>
         <source>The print could not be started (%1), so nothing was printed.</source>
-        <translation>No se pudo iniciar la impresión (%1), así que no se imprimió nada.</translation>
+        <translation>No se ha podido iniciar la impresión (%1), así que no se ha impreso nada.</translation>
     </message>
     <message numerus="yes">
         <source>%1, so %n pages were not printed.</source>
         <translation>
-            <numerusform>%1, así que no se imprimió %n página.</numerusform>
-            <numerusform>%1, así que no se imprimieron %n páginas.</numerusform>
+            <numerusform>%1, así que no se ha impreso %n página.</numerusform>
+            <numerusform>%1, así que no se han impreso %n páginas.</numerusform>
         </translation>
     </message>
     <message>
         <source>There was not enough memory to make or send the page, so nothing was printed.</source>
-        <translation>No había memoria suficiente para preparar o enviar la página, así que no se imprimió nada.</translation>
+        <translation>No había memoria suficiente para preparar o enviar la página, así que no se ha impreso nada.</translation>
     </message>
     <message>
         <source>Printing failed (%1), so nothing was printed.</source>
-        <translation>La impresión falló (%1), así que no se imprimió nada.</translation>
+        <translation>La impresión ha fallado (%1), así que no se ha impreso nada.</translation>
     </message>
 </context>
 </TS>

@@ -126,8 +126,12 @@ void Form1Window::offerSolving()
         connect(solve, &QAction::triggered, this, [this, which] { solveIn(which); });
         auto* edit = static_cast<FigureField*>(field(which));
         edit->offerFirst(solve);
-        edit->setToolTip(tr("Ctrl+T, or Solve for a Ratio… in the right-click menu, finds the figure for this "
-                            "field that gives the compression ratio you want."));
+        // The shortcut as the desktop's language writes it ("Strg+T" in German),
+        // and the menu entry as the menu shows it.
+        edit->setToolTip(tr("%1, or %2 in the right-click menu, finds the figure for this field that gives the "
+                            "compression ratio you want.",
+                            "the shortcut, then the menu entry")
+                             .arg(solve->shortcut().toString(QKeySequence::NativeText), solve->text()));
         const QString caption = translatedCaption(captionNaming(form::nameOf(which)));
         fromRatio->addAction(tr("%1…", "a field's caption, in a menu item that opens a dialog").arg(caption), this,
                              [this, which] { solveIn(which); });

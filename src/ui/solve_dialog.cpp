@@ -53,12 +53,12 @@ void SolveDialog::showSolution()
     const form::Solution solution = solver_.solve(ratio_->text().toStdString());
     ok_->setEnabled(!solution.figure.empty());
     if (solution.figure.empty()) {
-        outcome_->setText(aboutField(solution.refusal.field, translated(solution.refusal.why)));
+        outcome_->setText(endedOnce(aboutField(solution.refusal.field, translated(solution.refusal.why))));
         return;
     }
     QString outcome = translated(solution.change);
     if (!solution.quench.empty()) outcome += '\n' + translated(solution.quench);
-    outcome_->setText(outcome);
+    outcome_->setText(endedOnce(outcome));
 }
 
 }  // namespace ui

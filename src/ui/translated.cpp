@@ -3,6 +3,7 @@
 #include "ui/control_table.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace ui {
 
@@ -30,6 +31,13 @@ QString aboutField(std::string_view field, const QString& sentence)
     if (caption.empty()) return sentence;
     return QCoreApplication::translate("ui", "%1: %2", "a field's caption, then what is wrong with its figure")
         .arg(translatedCaption(caption), sentence);
+}
+
+QString endedOnce(QString sentences)
+{
+    // Two stops before a space or the end, and not part of an ellipsis.
+    static const QRegularExpression doubled(QStringLiteral(R"((?<!\.)\.\.(?=\s|$))"));
+    return sentences.replace(doubled, QStringLiteral("."));
 }
 
 }  // namespace ui

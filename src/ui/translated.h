@@ -20,4 +20,8 @@ QString translatedCaption(std::string_view caption);
 // one: "Bore: 'abc' is not a number."
 QString aboutField(std::string_view field, const QString& sentence);
 
+// Sentences whose last word is an abbreviation end with its full stop, not a
+// second one: "Distancia de squish: 0,0358 pulg." where the unit is "pulg.".
+QString endedOnce(QString sentences);
+
 }  // namespace ui

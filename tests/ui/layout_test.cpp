@@ -21,6 +21,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -361,6 +362,43 @@ TEST_P(TranslatedLayout, every_caption_shows_whole_in_its_designed_box)
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayout, ::testing::Values("de", "fr", "es"),
                          [](const auto& language) { return std::string(language.param); });
+
+// The solve dialog, in each language with its decimal comma: where a line
+// breaks, a figure stays with its unit and a ratio with its ": 1", and a
+// sentence ending in an abbreviation ends with one full stop.
+struct SolvedIn {
+    const char* language;
+    std::array<const char*, 2> lineEnds;  // of the ratio's sentence and the quench distance's
+};
+
+class TranslatedSolveDialog : public WindowTest, public ::testing::WithParamInterface<SolvedIn> {
+protected:
+    TranslatedSolveDialog() : WindowTest(QLocale(QString::fromLatin1(GetParam().language))) {}
+    Translations translations_{QLocale(QString::fromLatin1(GetParam().language))};
+};
+
+TEST_P(TranslatedSolveDialog, keeps_each_figure_with_its_unit)
+{
+    typeEntries({{"cyls", "8"}, {"bore", "4,030"}, {"stroke", "3,480"}, {"chamb", "64"}, {"dome", "-5"},
+                 {"deck", "0,025"}, {"gasketbore", "4,100"}, {"compthick", "0,039"}});
+    QStringList lines;
+    EXPECT_TRUE(solveIn("compthick", [&](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>()->setText("10,5");
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            for (const QString& paragraph : label->text().split('\n')) lines << linesOf(*label, paragraph);
+        dialog.reject();
+    }));
+    lines.replaceInStrings(QString(QChar::Nbsp), " ");
+    for (const char* end : GetParam().lineEnds)
+        EXPECT_TRUE(std::ranges::any_of(lines, [&](const QString& line) { return line.endsWith(end); }))
+            << end << " in:\n" << lines.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedSolveDialog,
+                         ::testing::Values(SolvedIn{"de_DE", {"10,4993 : 1.", "0,064 Zoll."}},
+                                           SolvedIn{"fr_FR", {"10,4993 : 1.", "0,064 pouce."}},
+                                           SolvedIn{"es_ES", {"10,4993 : 1.", "0,064 pulg."}}),
+                         [](const auto& solved) { return std::string(solved.param.language).substr(0, 2); });
 
 }  // namespace
 }  // namespace ui::testing

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QTest>
 
 namespace ui::testing {
@@ -39,6 +40,19 @@ TEST_F(GermanDesktop, speaks_german_with_qts_own_buttons)
     // Qt's German catalogue is loaded: its OK is spelled OK, its Cancel not.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     EXPECT_EQ(okButton.remove('&'), "OK");
+}
+
+// The solving shortcut as Qt's German catalogue writes it; no catalogue spells
+// a shortcut out, so each language shows its own.
+TEST_F(GermanDesktop, names_the_shortcut_as_the_desktop_does)
+{
+    const QString tip = control("chamb")->toolTip();
+    EXPECT_TRUE(tip.startsWith("Mit Strg+T oder „Wert für Zielverdichtung ermitteln…“")) << tip.toStdString();
+    for (const char* language : {"de", "fr", "es"}) {
+        QFile catalogue(QStringLiteral(TORVANE_TESTS_DIR "/../translations/torvane_%1.ts").arg(language));
+        ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly)) << language;
+        EXPECT_FALSE(catalogue.readAll().contains("Ctrl+")) << language;
+    }
 }
 
 // Every text the window and its boxes show, from a catalogue that marks each
