@@ -249,7 +249,10 @@ void Form1Window::calculateFromField(FigureField& from)
 // dark or back.
 void Form1Window::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::PaletteChange) colourControls(*this);
+    if (event->type() == QEvent::PaletteChange) {
+        colourControls(*this);
+        markOutOfDateResults();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -450,6 +453,13 @@ void Form1Window::markOutOfDateResults()
     why(form::Caption::vorsil, [] {
         return tr("Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.");
     });
+    // The ":1" beside the ratio belongs to it, and fades with it.
+    QWidget* toOne = control("Label14");
+    const QColor ratioColour = figureLabel(form::Caption::vorsil)->figureColour();
+    if (toOne->palette().color(toOne->foregroundRole()) == ratioColour) return;
+    QPalette colours = toOne->palette();
+    colours.setColor(toOne->foregroundRole(), ratioColour);
+    toOne->setPalette(colours);
     why(form::Caption::Label17, [] {
         const auto named = [](form::Field which) { return translatedCaption(captionNaming(form::nameOf(which))); };
         return tr("Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.")

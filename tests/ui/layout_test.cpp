@@ -232,38 +232,44 @@ TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
 {
     ASSERT_NEAR(contrastRatio(kBlue, Qt::white), 8.59, 0.01);
     workFirstExample();
-    typeInto("chamb", "60");
-    typeInto("cyls", "6");  // the ratio and the capacity out of date
     const QPalette light = QApplication::palette();
     const std::map<std::string_view, QColor> coloured = {
         {"Label14", kBlue}, {"vorsil", kBlue}, {"gasketvol", kDarkRed}, {"Label17", kLightRed}};
-    for (const int grey : {53, 80, 0}) {
-        QPalette palette = light;
-        for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, QColor(grey, grey, grey));
-        for (const auto role : {QPalette::WindowText, QPalette::Text}) palette.setColor(role, Qt::white);
-        QApplication::setPalette(grey ? palette : light);
-        QCoreApplication::processEvents();  // Qt hands the change on to the widgets in posted events
-        for (const auto& [name, designed] : coloured) {
-            QWidget* shown = control(std::string(name).c_str());
-            const QColor text = shown->palette().color(shown->foregroundRole());
-            if (!grey) {
-                EXPECT_EQ(text, designed) << name;
-                continue;
-            }
-            EXPECT_GE(contrastRatio(text, shown->palette().color(shown->backgroundRole())), 4.5) << name << grey;
-            EXPECT_NEAR(text.hslHue(), designed.hslHue(), 2) << name;
+    for (const bool current : {true, false}) {
+        if (!current) {
+            typeInto("chamb", "60");
+            typeInto("cyls", "6");  // the ratio and the capacity out of date
         }
-        for (const char* name : {"vorsil", "Label17"}) {
-            auto* figure = control<FigureLabel>(name);
-            ASSERT_TRUE(figure->isOutOfDate()) << name;
-            const QColor faded = figure->figureColour();
-            const QColor current = figure->palette().color(figure->foregroundRole());
-            EXPECT_GE(contrastRatio(faded, figure->palette().color(figure->backgroundRole())), 3.0) << name << grey;
-            EXPECT_GE(std::abs(faded.red() - current.red()) + std::abs(faded.green() - current.green()) +
-                          std::abs(faded.blue() - current.blue()),
-                      96)
-                << name << grey;
-            EXPECT_TRUE(drawsIn(*figure, faded)) << name << grey;
+        for (const int grey : {53, 80, 0}) {
+            QPalette palette = light;
+            for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, QColor(grey, grey, grey));
+            for (const auto role : {QPalette::WindowText, QPalette::Text}) palette.setColor(role, Qt::white);
+            QApplication::setPalette(grey ? palette : light);
+            QCoreApplication::processEvents();  // Qt hands the change on to the widgets in posted events
+            for (const auto& [name, designed] : coloured) {
+                if (!current) break;
+                QWidget* shown = control(std::string(name).c_str());
+                const QColor text = shown->palette().color(shown->foregroundRole());
+                if (!grey) {
+                    EXPECT_EQ(text, designed) << name;
+                    continue;
+                }
+                EXPECT_GE(contrastRatio(text, shown->palette().color(shown->backgroundRole())), 4.5) << name << grey;
+                EXPECT_NEAR(text.hslHue(), designed.hslHue(), 2) << name;
+            }
+            for (const char* name : {"vorsil", "Label17"}) {
+                if (current) break;
+                auto* figure = control<FigureLabel>(name);
+                ASSERT_TRUE(figure->isOutOfDate()) << name;
+                const QColor faded = figure->figureColour();
+                const QColor shown = figure->palette().color(figure->foregroundRole());
+                EXPECT_GE(contrastRatio(faded, figure->palette().color(figure->backgroundRole())), 3.0) << name << grey;
+                EXPECT_GE(std::abs(faded.red() - shown.red()) + std::abs(faded.green() - shown.green()) +
+                              std::abs(faded.blue() - shown.blue()),
+                          96)
+                    << name << grey;
+                EXPECT_TRUE(drawsIn(*figure, faded)) << name << grey;
+            }
         }
     }
 }

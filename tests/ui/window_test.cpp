@@ -117,7 +117,9 @@ TEST_F(Calculator, a_ratio_the_entries_have_moved_on_from_says_it_is_out_of_date
     QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(ratio);
     const QColor current = ratio->figureColour();
     const auto says = [&](const QString& words) {
-        return ratio->toolTip().startsWith(words + ':') && heard->text(QAccessible::Description).startsWith(words);
+        const QColor toOne = control("Label14")->palette().color(QPalette::WindowText);  // fades with the ratio
+        return ratio->toolTip().startsWith(words + ':') && heard->text(QAccessible::Description).startsWith(words) &&
+               toOne == ratio->figureColour();
     };
     EXPECT_FALSE(says("Out of date"));
 
