@@ -155,16 +155,48 @@
         <translation>Bei einer Dichtungsbohrung von 0 ergibt keine Dicke ein Dichtungsvolumen.</translation>
     </message>
     <message>
-        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.</source>
-        <translation>Für %1&#xa0;:&#xa0;1 sind %2&#xa0;cc Kompressionsvolumen nötig; die übrigen Volumina ergeben bereits %3&#xa0;cc.</translation>
-    </message>
-    <message>
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
         <translation>Geben Sie die Dichtungsbohrung ein, um die verpresste Dicke zu berechnen</translation>
     </message>
     <message>
         <source>in</source>
         <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc. This field allows at most %4 : 1.</source>
+        <translation>Für %1&#xa0;:&#xa0;1 sind %2&#xa0;cc Kompressionsvolumen nötig; die übrigen Volumina ergeben bereits %3&#xa0;cc. Mit diesem Feld sind höchstens %4&#xa0;:&#xa0;1 erreichbar.</translation>
+    </message>
+    <message>
+        <source>The piston would reach the head: the quench distance would be %1 %2. This field allows at most %3 : 1.</source>
+        <translation>Der Kolben würde an den Zylinderkopf stoßen: Der Quetschspalt betrüge %1&#xa0;%2. Mit diesem Feld sind höchstens %3&#xa0;:&#xa0;1 erreichbar.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would be written, giving %3 : 1.</source>
+        <translation>Neuer Wert: %1&#xa0;%2; damit ergibt sich %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would replace %3 %2, giving %4 : 1.</source>
+        <translation>Neuer Wert: %1&#xa0;%2 statt %3&#xa0;%2; damit ergibt sich %4&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dish becomes a %2 cc dome, giving %3 : 1.</source>
+        <translation>Aus einer Mulde von %1&#xa0;cc wird ein Dom von %2&#xa0;cc; damit ergibt sich %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dome becomes a %2 cc dish, giving %3 : 1.</source>
+        <translation>Aus einem Dom von %1&#xa0;cc wird eine Mulde von %2&#xa0;cc; damit ergibt sich %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %2.</source>
+        <translation>Quetschspalt: %1&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %3 instead of %2 %3.</source>
+        <translation>Quetschspalt: %1&#xa0;%3 statt %2&#xa0;%3.</translation>
+    </message>
+    <message>
+        <source>The Gasket Volume is worked out from the Gasket Bore and Compressed Thickness: solve for the Compressed Thickness instead, or empty either of them to type a volume.</source>
+        <translation>Das Dichtungsvolumen ergibt sich aus Dichtungsbohrung und verpresster Dicke: Ermitteln Sie stattdessen die verpresste Dicke, oder leeren Sie eines der beiden Felder, um ein Volumen einzugeben.</translation>
     </message>
 </context>
 <context>
@@ -415,6 +447,23 @@
         <comment>the shortcut, then the menu entry</comment>
         <translation>Mit %1 oder „%2“ im Kontextmenü bestimmen Sie den Wert dieses Felds, der die gewünschte Verdichtung ergibt.</translation>
     </message>
+    <message>
+        <source>Solve for a Ratio</source>
+        <translation>Wert für Zielverdichtung ermitteln</translation>
+    </message>
+    <message>
+        <source>%1…</source>
+        <comment>a field&apos;s caption, in a menu item that opens a dialog</comment>
+        <translation>%1…</translation>
+    </message>
+    <message>
+        <source>Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.</source>
+        <translation>Veraltet: Klicken Sie auf „Berechnen“ oder drücken Sie in einem Feld die Eingabetaste, um die Verdichtung aus den angezeigten Werten neu zu ermitteln.</translation>
+    </message>
+    <message>
+        <source>Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.</source>
+        <translation>Veraltet: Verlassen Sie „%1“, „%2“ oder „%3“, um den Hubraum aus den angezeigten Werten neu zu ermitteln.</translation>
+    </message>
 </context>
 <context>
     <name>ui::RatioAnnouncer</name>
@@ -436,14 +485,6 @@
     <message>
         <source>: 1</source>
         <translation>:&#xa0;1</translation>
-    </message>
-    <message>
-        <source>%1 %2 would be written, giving %3 : 1.</source>
-        <translation>Neuer Wert: %1&#xa0;%2; damit ergibt sich %3&#xa0;:&#xa0;1.</translation>
-    </message>
-    <message>
-        <source>Quench distance: %1 %2.</source>
-        <translation>Quetschspalt: %1&#xa0;%2.</translation>
     </message>
 </context>
 <context>

@@ -155,16 +155,48 @@
         <translation>Con un diámetro de junta de 0, ningún espesor da volumen de junta.</translation>
     </message>
     <message>
-        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.</source>
-        <translation>Para %1&#xa0;:&#xa0;1 hacen falta %2&#xa0;cc de volumen de compresión; los demás volúmenes ya suman %3&#xa0;cc.</translation>
-    </message>
-    <message>
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
         <translation>Introduzca el diámetro de la junta para calcular el espesor comprimido</translation>
     </message>
     <message>
         <source>in</source>
         <translation>pulg.</translation>
+    </message>
+    <message>
+        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc. This field allows at most %4 : 1.</source>
+        <translation>Para %1&#xa0;:&#xa0;1 hacen falta %2&#xa0;cc de volumen de compresión; los demás volúmenes ya suman %3&#xa0;cc. Este campo permite como máximo %4&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>The piston would reach the head: the quench distance would be %1 %2. This field allows at most %3 : 1.</source>
+        <translation>El pistón tocaría la culata: la distancia de squish sería de %1&#xa0;%2. Este campo permite como máximo %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would be written, giving %3 : 1.</source>
+        <translation>Se escribiría %1&#xa0;%2, con lo que la relación sería %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would replace %3 %2, giving %4 : 1.</source>
+        <translation>Se escribiría %1&#xa0;%2 en lugar de %3&#xa0;%2, con lo que la relación sería %4&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dish becomes a %2 cc dome, giving %3 : 1.</source>
+        <translation>Un rebaje de %1&#xa0;cc pasa a ser una cúpula de %2&#xa0;cc, con lo que la relación sería %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dome becomes a %2 cc dish, giving %3 : 1.</source>
+        <translation>Una cúpula de %1&#xa0;cc pasa a ser un rebaje de %2&#xa0;cc, con lo que la relación sería %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %2.</source>
+        <translation>Distancia de squish: %1&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %3 instead of %2 %3.</source>
+        <translation>Distancia de squish: %1&#xa0;%3 en lugar de %2&#xa0;%3.</translation>
+    </message>
+    <message>
+        <source>The Gasket Volume is worked out from the Gasket Bore and Compressed Thickness: solve for the Compressed Thickness instead, or empty either of them to type a volume.</source>
+        <translation>El volumen de la junta se calcula a partir del diámetro de la junta y del espesor comprimido: busque en su lugar el valor del espesor comprimido, o vacíe uno de los dos campos para escribir un volumen.</translation>
     </message>
 </context>
 <context>
@@ -415,6 +447,23 @@
         <comment>the shortcut, then the menu entry</comment>
         <translation>%1, o «%2» en el menú del botón derecho, halla el valor de este campo que da la relación de compresión que desea.</translation>
     </message>
+    <message>
+        <source>Solve for a Ratio</source>
+        <translation>Buscar valor para una relación</translation>
+    </message>
+    <message>
+        <source>%1…</source>
+        <comment>a field&apos;s caption, in a menu item that opens a dialog</comment>
+        <translation>%1…</translation>
+    </message>
+    <message>
+        <source>Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.</source>
+        <translation>Desactualizado: pulse Calcular, o Intro en un campo, para volver a calcular la relación con los valores mostrados.</translation>
+    </message>
+    <message>
+        <source>Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.</source>
+        <translation>Desactualizado: salga de «%1», «%2» o «%3» para volver a calcular la cilindrada con los valores mostrados.</translation>
+    </message>
 </context>
 <context>
     <name>ui::RatioAnnouncer</name>
@@ -436,14 +485,6 @@
     <message>
         <source>: 1</source>
         <translation>:&#xa0;1</translation>
-    </message>
-    <message>
-        <source>%1 %2 would be written, giving %3 : 1.</source>
-        <translation>Se escribiría %1&#xa0;%2, con lo que la relación sería %3&#xa0;:&#xa0;1.</translation>
-    </message>
-    <message>
-        <source>Quench distance: %1 %2.</source>
-        <translation>Distancia de squish: %1&#xa0;%2.</translation>
     </message>
 </context>
 <context>

@@ -155,16 +155,48 @@
         <translation>Avec un alésage de joint de 0, aucune épaisseur ne donne de volume de joint.</translation>
     </message>
     <message>
-        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.</source>
-        <translation>Pour %1&#xa0;:&#xa0;1, il faut %2&#xa0;cc de volume mort&#xa0;; les autres volumes totalisent déjà %3&#xa0;cc.</translation>
-    </message>
-    <message>
         <source>Enter the Gasket Bore to solve for the Compressed Thickness</source>
         <translation>Saisissez l&apos;alésage du joint pour calculer l&apos;épaisseur écrasée</translation>
     </message>
     <message>
         <source>in</source>
         <translation>pouce</translation>
+    </message>
+    <message>
+        <source>%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc. This field allows at most %4 : 1.</source>
+        <translation>Pour %1&#xa0;:&#xa0;1, il faut %2&#xa0;cc de volume mort&#xa0;; les autres volumes totalisent déjà %3&#xa0;cc. Ce champ permet au plus %4&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>The piston would reach the head: the quench distance would be %1 %2. This field allows at most %3 : 1.</source>
+        <translation>Le piston toucherait la culasse&#xa0;: le jeu de squish serait de %1&#xa0;%2. Ce champ permet au plus %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would be written, giving %3 : 1.</source>
+        <translation>Valeur à inscrire&#xa0;: %1&#xa0;%2, ce qui donne %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 would replace %3 %2, giving %4 : 1.</source>
+        <translation>Valeur à inscrire&#xa0;: %1&#xa0;%2 au lieu de %3&#xa0;%2, ce qui donne %4&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dish becomes a %2 cc dome, giving %3 : 1.</source>
+        <translation>Une cuvette de %1&#xa0;cc devient un dôme de %2&#xa0;cc, ce qui donne %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>A %1 cc dome becomes a %2 cc dish, giving %3 : 1.</source>
+        <translation>Un dôme de %1&#xa0;cc devient une cuvette de %2&#xa0;cc, ce qui donne %3&#xa0;:&#xa0;1.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %2.</source>
+        <translation>Jeu de squish&#xa0;: %1&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>Quench distance: %1 %3 instead of %2 %3.</source>
+        <translation>Jeu de squish&#xa0;: %1&#xa0;%3 au lieu de %2&#xa0;%3.</translation>
+    </message>
+    <message>
+        <source>The Gasket Volume is worked out from the Gasket Bore and Compressed Thickness: solve for the Compressed Thickness instead, or empty either of them to type a volume.</source>
+        <translation>Le volume du joint se déduit de l&apos;alésage du joint et de l&apos;épaisseur écrasée&#xa0;: trouvez plutôt la valeur de l&apos;épaisseur écrasée, ou videz l&apos;un des deux champs pour saisir un volume.</translation>
     </message>
 </context>
 <context>
@@ -415,6 +447,23 @@
         <comment>the shortcut, then the menu entry</comment>
         <translation>%1, ou «&#xa0;%2&#xa0;» dans le menu du clic droit, trouve la valeur de ce champ qui donne le taux de compression voulu.</translation>
     </message>
+    <message>
+        <source>Solve for a Ratio</source>
+        <translation>Trouver la valeur pour un taux</translation>
+    </message>
+    <message>
+        <source>%1…</source>
+        <comment>a field&apos;s caption, in a menu item that opens a dialog</comment>
+        <translation>%1…</translation>
+    </message>
+    <message>
+        <source>Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.</source>
+        <translation>Pas à jour&#xa0;: cliquez sur «&#xa0;Calculer&#xa0;» ou appuyez sur Entrée dans un champ pour recalculer le taux à partir des valeurs affichées.</translation>
+    </message>
+    <message>
+        <source>Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.</source>
+        <translation>Pas à jour&#xa0;: quittez «&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» ou «&#xa0;%3&#xa0;» pour recalculer la cylindrée à partir des valeurs affichées.</translation>
+    </message>
 </context>
 <context>
     <name>ui::RatioAnnouncer</name>
@@ -436,14 +485,6 @@
     <message>
         <source>: 1</source>
         <translation>:&#xa0;1</translation>
-    </message>
-    <message>
-        <source>%1 %2 would be written, giving %3 : 1.</source>
-        <translation>Valeur à inscrire&#xa0;: %1&#xa0;%2, ce qui donne %3&#xa0;:&#xa0;1.</translation>
-    </message>
-    <message>
-        <source>Quench distance: %1 %2.</source>
-        <translation>Jeu de squish&#xa0;: %1&#xa0;%2.</translation>
     </message>
 </context>
 <context>

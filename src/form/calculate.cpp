@@ -7,6 +7,7 @@
 #include "form/circle.h"
 #include "form/figures.h"
 #include "form/form1.h"
+#include "form/out_of_date.h"
 #include "form/ratio_steps.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
@@ -124,6 +125,7 @@ void Form1::calcClick()
     });
 
     view_.setCaption(Caption::vorsil, ratio.text(locale_));
+    view_.keepBasis(Caption::vorsil, basisOf(view_, Caption::vorsil));
 }
 
 }  // namespace form

@@ -22,8 +22,8 @@ std::string shortened(const std::string& text)
     return text.substr(0, cut).append("...");
 }
 
-// The text with its "." written as the locale writes decimals, when that
-// makes it a number the locale reads: the figure the user meant.
+}  // namespace
+
 std::string asLocaleWritesIt(const std::string& text, const NumberLocale& locale)
 {
     if (locale.decimal == "." || text.find('.') == std::string::npos) return {};
@@ -45,9 +45,7 @@ std::string asLocaleWritesIt(const std::string& text, const NumberLocale& locale
     return rewritten;
 }
 
-}  // namespace
-
-RuntimeError unreadableFigure(ErrorKind kind, Field field, const std::string& text, const NumberLocale& locale)
+Message unreadable(ErrorKind kind, const std::string& text, const NumberLocale& locale)
 {
     Message detail;
     if (kind == ErrorKind::Overflow) {
@@ -61,7 +59,12 @@ RuntimeError unreadableFigure(ErrorKind kind, Field field, const std::string& te
         detail = {USER_TEXT("form", "'%1' is not a number; write decimals with \"%2\": %3."),
                   {shortened(text), locale.decimal, meant}};
     }
-    return RuntimeError(kind, detail, std::string(nameOf(field)));
+    return detail;
+}
+
+RuntimeError unreadableFigure(ErrorKind kind, Field field, const std::string& text, const NumberLocale& locale)
+{
+    return RuntimeError(kind, unreadable(kind, text, locale), std::string(nameOf(field)));
 }
 
 double leadingNumber(const FormView& view, Field field, const NumberLocale& locale)

@@ -16,11 +16,18 @@ inline constexpr numeric::Text kNoClearance =
     USER_TEXT("form", "The clearance volume comes to 0, so there is no ratio.");
 inline constexpr numeric::Text kRatioTooLarge = USER_TEXT("form", "The ratio is too large to show.");
 
-// The error for a field whose text could not be read, quoting the text:
+// What is wrong with text that could not be read as a figure, quoting it:
 // "'4.03x' is not a number." Under a locale that writes decimals with another
 // separator, a figure written with "." also says how to write it.
+numeric::Message unreadable(numeric::ErrorKind kind, const std::string& text, const numeric::NumberLocale& locale);
+
+// The same as the error for a field whose text could not be read.
 numeric::RuntimeError unreadableFigure(numeric::ErrorKind kind, Field field, const std::string& text,
                                        const numeric::NumberLocale& locale);
+
+// The figure the user meant by text written with "." where the locale writes
+// decimals with another separator ("4,03" for "4.03"); empty for any other text.
+std::string asLocaleWritesIt(const std::string& text, const numeric::NumberLocale& locale);
 
 // A field's figure as convert makes it of the field's text; when convert
 // fails, the error names the field.

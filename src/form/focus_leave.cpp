@@ -9,6 +9,7 @@
 #include "form/circle.h"
 #include "form/figures.h"
 #include "form/form1.h"
+#include "form/out_of_date.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
 #include "numeric/number_text.h"
@@ -35,6 +36,7 @@ void Form1::showCapacity()
     if (view_.isSelected(Option::mm)) capacity = checkedDiv(capacity, 1000);
 
     view_.setCaption(Caption::Label17, numberText(capacity, locale_));
+    view_.keepBasis(Caption::Label17, basisOf(view_, Caption::Label17));
 }
 
 void Form1::showGasketVolume()

@@ -13,6 +13,16 @@ namespace form {
 
 class RatioSolver;
 
+// What a shown result was worked out from, as the window held it: the texts
+// of the fields the result reads, in Field order, the unit and the dead-area
+// tick (see out_of_date.h).
+struct Basis {
+    std::vector<std::string> texts;
+    bool inches = false, mm = false, deadArea = false;
+
+    bool operator==(const Basis&) const = default;
+};
+
 class FormView {
 public:
     virtual ~FormView() = default;
@@ -30,7 +40,11 @@ public:
     virtual bool isUsetoplandChecked() const = 0;
     virtual void setUsetoplandChecked(bool checked) = 0;
 
+    virtual std::string caption(Caption caption) const = 0;
     virtual void setCaption(Caption caption, const std::string& text) = 0;
+    // Kept beside a result by the procedure that writes it, until its next run.
+    virtual void keepBasis(Caption result, Basis basis) = 0;
+    virtual Basis keptBasis(Caption result) const = 0;
     virtual void moveFocus(Field field) = 0;
 
     // Every text field of the window, in the window's own order.

@@ -21,8 +21,16 @@ constexpr Text kNotARatio = USER_TEXT("form", "Type the compression ratio you wa
 constexpr Text kNotAboveOne = USER_TEXT("form", "A compression ratio is always above 1.");
 constexpr Text kNoSwept = USER_TEXT("form", "There is no swept volume: the bore or the stroke is 0.");
 constexpr Text kNoGasketBore = USER_TEXT("form", "With a gasket bore of 0, no thickness makes a gasket volume.");
-constexpr Text kTooLittleRoom =
-    USER_TEXT("form", "%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc.");
+constexpr Text kTooLittleRoom = USER_TEXT(
+    "form", "%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc. This field allows at most %4 : 1.");
+constexpr Text kPistonReachesHead = USER_TEXT(
+    "form", "The piston would reach the head: the quench distance would be %1 %2. This field allows at most %3 : 1.");
+constexpr Text kWouldBeWritten = USER_TEXT("form", "%1 %2 would be written, giving %3 : 1.");
+constexpr Text kWouldReplace = USER_TEXT("form", "%1 %2 would replace %3 %2, giving %4 : 1.");
+constexpr Text kDishBecomesDome = USER_TEXT("form", "A %1 cc dish becomes a %2 cc dome, giving %3 : 1.");
+constexpr Text kDomeBecomesDish = USER_TEXT("form", "A %1 cc dome becomes a %2 cc dish, giving %3 : 1.");
+constexpr Text kQuench = USER_TEXT("form", "Quench distance: %1 %2.");
+constexpr Text kQuenchNowAndThen = USER_TEXT("form", "Quench distance: %1 %3 instead of %2 %3.");
 
 // The window as it would be with other texts in some fields, on paper: what
 // the procedures write stays here, so the ratio a figure gives is found by
@@ -42,10 +50,13 @@ public:
     void setSelected(Option, bool) override {}
     bool isUsetoplandChecked() const override { return window_.isUsetoplandChecked(); }
     void setUsetoplandChecked(bool) override {}
+    std::string caption(Caption caption) const override { return window_.caption(caption); }
     void setCaption(Caption caption, const std::string& text) override
     {
         if (caption == Caption::vorsil) ratio = text;
     }
+    void keepBasis(Caption, Basis) override {}
+    Basis keptBasis(Caption caption) const override { return window_.keptBasis(caption); }
     void moveFocus(Field) override {}
     std::vector<Field> textFields() const override { return window_.textFields(); }
     void showMessage(numeric::Text) override {}
@@ -63,6 +74,17 @@ double rounded(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
     return checkedStep(std::round(checkedMul(value, scale)) / scale);
+}
+
+// "10.5:1" or "10.5 : 1", as builders write a ratio: the figure before the ": 1".
+std::string_view withoutToOne(std::string_view ratio)
+{
+    constexpr std::string_view blanks = " \t";
+    const auto one = ratio.find_last_not_of(blanks);
+    if (one == std::string_view::npos || one == 0 || ratio[one] != '1') return ratio;
+    const auto colon = ratio.find_last_not_of(blanks, one - 1);
+    if (colon == std::string_view::npos || ratio[colon] != ':') return ratio;
+    return ratio.substr(0, colon);
 }
 
 }  // namespace
@@ -88,19 +110,19 @@ RatioSolver::RatioSolver(const FormView& view, NumberLocale locale, Field field)
 Solution RatioSolver::solve(std::string_view wantedRatio) const
 {
     Solution solution;
-    const bool length = field_ == Field::deck || field_ == Field::compthick;
-    // cc and mm are the same in every language; an inch has its own word.
-    if (!length)
-        solution.unit = std::string("cc");
-    else if (view_.isSelected(Option::mm))
-        solution.unit = std::string("mm");
-    else if (view_.isSelected(Option::inches))
-        solution.unit = USER_TEXT("form", "in");
+    if (field_ == Field::gasketvol && !view_.text(Field::gasketbore).empty() &&
+        !view_.text(Field::compthick).empty()) {
+        solution.refusal = {kGasketVolumeFromDimensions};
+        return solution;
+    }
+    const std::string typed(withoutToOne(wantedRatio));
     double wanted = 0;
     try {
-        wanted = parseStrict(wantedRatio, locale_);
-    } catch (const RuntimeError&) {
-        solution.refusal = {kNotARatio};
+        wanted = parseStrict(typed, locale_);
+    } catch (const RuntimeError& error) {
+        // A ratio written with the other decimal separator is told how to write it, as a length is.
+        solution.refusal = {asLocaleWritesIt(typed, locale_).empty() ? Message(kNotARatio)
+                                                                     : unreadable(error.kind(), typed, locale_)};
         return solution;
     }
     if (!(wanted > 1)) {
@@ -110,17 +132,12 @@ Solution RatioSolver::solve(std::string_view wantedRatio) const
     try {
         const double figure = computing(kFiguresTooLarge, [&] { return roundedFigure(wanted, solution); });
         if (!solution.refusal.why.empty()) return solution;
-        const std::string text = numberText(figure, locale_);
-
-        TrialView trial(view_, field_, text);
-        Form1 calculator(trial, locale_);
-        if (field_ == Field::compthick) calculator.compthickLostFocus();
-        calculator.calcClick();
-        solution.ratio = trial.ratio;
-        if (length) addQuench(figure, solution);
-        solution.figure = text;
+        solution.ratio = ratioWith(figure);
+        compare(figure, solution);
+        solution.figure = numberText(figure, locale_);  // set last: a figure is never offered with a refusal
     } catch (const RuntimeError& error) {
-        solution.refusal = {error.message(), error.field()};  // the figure is set last
+        solution = {};
+        solution.refusal = {error.message(), error.field()};
     }
     return solution;
 }
@@ -162,26 +179,90 @@ double RatioSolver::roundedFigure(double wanted, Solution& solution) const
     }
     figure = rounded(figure, decimals_);
 
-    const bool fits =
-        field_ == Field::gasketvol ? figure >= 0 : field_ == Field::dome || field_ == Field::deck || figure > 0;
-    if (!fits) {
+    // What no engine can have: a chamber or thickness of 0 or less, a gasket
+    // volume below 0, or a quench distance (deck height plus thickness) of 0
+    // or less, where the other of the two holds a figure. The ratio only
+    // falls as the figure grows, so the least figure allowed gives the most.
+    const double step = 1 / std::pow(10.0, decimals_);
+    std::optional<double> least;
+    if (field_ == Field::chamb || field_ == Field::compthick) least = step;
+    if (field_ == Field::gasketvol) least = 0.0;
+    const std::optional<double> other = otherLength();
+    const bool quenchBinds = other && (!least || rounded(step - *other, decimals_) > *least);
+    if (quenchBinds) least = rounded(step - *other, decimals_);
+    if (!least || figure >= *least) return figure;
+
+    const double highestRatio = parseStrict(ratioWith(*least), locale_);
+    const std::string highest = numberText(std::floor(std::round(highestRatio * 10000) / 100) / 100, locale_);
+    if (quenchBinds) {
+        solution.refusal = {
+            {kPistonReachesHead, {numberText(rounded(figure + *other, decimals_), locale_), unit(), highest}}};
+    } else {
         solution.refusal = {{kTooLittleRoom,
                              {numberText(wanted, locale_), numberText(rounded(needed, 2), locale_),
-                              numberText(rounded(others, 2), locale_)}}};
+                              numberText(rounded(others, 2), locale_), highest}}};
     }
     return figure;
 }
 
-// Deck height plus compressed thickness, when the other of the two holds a figure.
-void RatioSolver::addQuench(double figure, Solution& solution) const
+// The ratio Calculate shows with the field holding figure, found by running
+// Calculate itself (and, for the thickness, the gasket volume it fills in).
+std::string RatioSolver::ratioWith(double figure) const
 {
-    const Field other = field_ == Field::deck ? Field::compthick : Field::deck;
+    TrialView trial(view_, field_, numberText(figure, locale_));
+    Form1 calculator(trial, locale_);
+    if (field_ == Field::compthick) calculator.compthickLostFocus();
+    calculator.calcClick();
+    return trial.ratio;
+}
+
+// When solving the deck height or the thickness, the other of the two, if it holds a figure.
+std::optional<double> RatioSolver::otherLength() const
+{
+    if (field_ != Field::deck && field_ != Field::compthick) return {};
     try {
-        const double sum = checkedAdd(figure, parseStrict(view_.text(other), locale_));
-        solution.quench = numberText(rounded(sum, decimals_), locale_);
+        return parseStrict(view_.text(field_ == Field::deck ? Field::compthick : Field::deck), locale_);
     } catch (const RuntimeError&) {
-        // Not a figure: there is no distance to show.
+        return {};
     }
+}
+
+// The field's figure now, as Calculate reads it, beside the new one; for the
+// deck height and thickness the quench distance too.
+void RatioSolver::compare(double figure, Solution& solution) const
+{
+    std::optional<double> now;
+    if (const std::string text = view_.text(field_); !text.empty()) {
+        try {
+            const bool length = field_ == Field::deck || field_ == Field::compthick;
+            now = length ? parseStrict(text, locale_) : parseLenient(text, locale_);
+        } catch (const RuntimeError&) {
+            // Not a figure: there is nothing to compare with.
+        }
+    }
+    const auto written = [&](double value) { return Message(numberText(value, locale_)); };
+    if (field_ == Field::dome && now && *now * figure < 0)
+        solution.change = {*now < 0 ? kDishBecomesDome : kDomeBecomesDish,
+                           {written(std::fabs(*now)), written(std::fabs(figure)), solution.ratio}};
+    else if (now)
+        solution.change = {kWouldReplace, {written(figure), unit(), written(*now), solution.ratio}};
+    else
+        solution.change = {kWouldBeWritten, {written(figure), unit(), solution.ratio}};
+
+    const std::optional<double> other = otherLength();
+    if (!other) return;
+    const auto quench = [&](double length) { return written(rounded(checkedAdd(length, *other), decimals_)); };
+    solution.quench = now ? Message{kQuenchNowAndThen, {quench(figure), quench(*now), unit()}}
+                          : Message{kQuench, {quench(figure), unit()}};
+}
+
+// cc and mm are the same in every language; an inch has its own word.
+Message RatioSolver::unit() const
+{
+    if (field_ != Field::deck && field_ != Field::compthick) return std::string("cc");
+    if (view_.isSelected(Option::mm)) return std::string("mm");
+    if (view_.isSelected(Option::inches)) return USER_TEXT("form", "in");
+    return {};
 }
 
 void Form1::solveForRatio(Field field)

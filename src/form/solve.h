@@ -10,6 +10,7 @@
 #include "numeric/message.h"
 #include "numeric/number_locale.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ namespace form {
 
 inline constexpr numeric::Text kGasketBoreToSolveMessage =
     USER_TEXT("form", "Enter the Gasket Bore to solve for the Compressed Thickness");
+inline constexpr numeric::Text kGasketVolumeFromDimensions =
+    USER_TEXT("form", "The Gasket Volume is worked out from the Gasket Bore and Compressed Thickness: solve for "
+                      "the Compressed Thickness instead, or empty either of them to type a volume.");
 
 // chamb, dome, gasketvol, deck and compthick.
 bool solvesForRatio(Field field);
@@ -28,12 +32,12 @@ struct Refusal {
     std::string field = {};
 };
 
-// What one wanted ratio gives; every text is in the user's locale.
+// What one wanted ratio gives; every figure is in the user's locale.
 struct Solution {
-    std::string figure;     // to be written into the field; empty when refused
-    numeric::Message unit;  // of the figure: "cc", "in" or "mm"
-    std::string ratio;      // that Calculate then shows
-    std::string quench;     // deck height plus thickness, when solving either and both hold figures
+    std::string figure;       // to be written into the field; empty when refused
+    std::string ratio;        // that Calculate then shows
+    numeric::Message change;  // the figure now beside the new one, and the ratio it gives
+    numeric::Message quench;  // deck height plus thickness, now and then, when solving either
     Refusal refusal;
 };
 
@@ -44,12 +48,16 @@ public:
     RatioSolver(const FormView& view, numeric::NumberLocale locale, Field field);
 
     Field field() const { return field_; }
-    // The wanted ratio is read with the strict conversion; it must be above 1.
+    // The wanted ratio is read with the strict conversion, and may end in
+    // ": 1" as builders write it; it must be above 1.
     Solution solve(std::string_view wantedRatio) const;
 
 private:
     double roundedFigure(double wanted, Solution& solution) const;
-    void addQuench(double figure, Solution& solution) const;
+    std::string ratioWith(double figure) const;
+    std::optional<double> otherLength() const;
+    void compare(double figure, Solution& solution) const;
+    numeric::Message unit() const;
 
     const FormView& view_;
     numeric::NumberLocale locale_;

@@ -3,6 +3,7 @@
 #include "numeric/conversions.h"
 #include "numeric/number_text.h"
 #include "numeric/runtime_error.h"
+#include "ui/readable_colour.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -69,8 +70,28 @@ QString FigureLabel::shownText() const
 void FigureLabel::setFigure(const QString& figure)
 {
     setText(figure);
-    setToolTip(figure);
+    showToolTip();
     if (copy_) copy_->setEnabled(!figure.isEmpty());
+}
+
+void FigureLabel::setOutOfDate(const QString& why)
+{
+    if (why == outOfDate_) return;
+    if (outOfDate_.isEmpty()) currentDescription_ = accessibleDescription();
+    outOfDate_ = why;
+    setAccessibleDescription(why.isEmpty() ? currentDescription_ : why);
+    showToolTip();
+    update();
+}
+
+void FigureLabel::showToolTip()
+{
+    setToolTip(outOfDate_.isEmpty() || text().isEmpty() ? text() : outOfDate_ + '\n' + text());
+}
+
+QColor FigureLabel::figureColour() const
+{
+    return isOutOfDate() ? fadedOn(palette().color(backgroundRole())) : palette().color(foregroundRole());
 }
 
 void FigureLabel::offerCopy()
@@ -98,12 +119,14 @@ void FigureLabel::contextMenuEvent(QContextMenuEvent* event)
 void FigureLabel::paintEvent(QPaintEvent* event)
 {
     const QString shown = shownText();
-    if (shown == text()) {
+    if (shown == text() && !isOutOfDate()) {
         QLabel::paintEvent(event);
         return;
     }
+    QPalette colours = palette();
+    colours.setColor(foregroundRole(), figureColour());
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+    style()->drawItemText(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()), colours,
                           isEnabled(), shown, foregroundRole());
 }
 

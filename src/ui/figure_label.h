@@ -1,7 +1,9 @@
 #pragma once
 // A result label that never shows part of a figure: one wider than its box
 // is painted rounded to the digits that fit, while its text, tool tip and
-// accessible name stay the whole figure, and so does what Copy copies.
+// accessible name stay the whole figure, and so does what Copy copies. A
+// figure that no longer belongs to the entries beside it is drawn faded and
+// says so.
 
 #include <QLabel>
 
@@ -33,12 +35,24 @@ public:
     // sheet. The label still never takes the focus.
     void offerCopy();
 
+    // why, which begins "Out of date" and says what brings the figure up to
+    // date, heads its tool tip and stands for its accessible description
+    // while it is out of date; an empty why makes it current again.
+    void setOutOfDate(const QString& why);
+    bool isOutOfDate() const { return !outOfDate_.isEmpty(); }
+    // What the figure is drawn in: the label's text colour, or a faded grey.
+    QColor figureColour() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void showToolTip();
+
     QAction* copy_ = nullptr;
+    QString outOfDate_;
+    QString currentDescription_;
 };
 
 }  // namespace ui

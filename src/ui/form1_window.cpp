@@ -1,5 +1,6 @@
 #include "ui/form1_window.h"
 
+#include "form/out_of_date.h"
 #include "form/solve.h"
 #include "numeric/runtime_error.h"
 #include "ui/control_style.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -118,16 +120,19 @@ void Form1Window::buildControls()
 }
 
 // Each field that can be solved for a ratio has its own action, so that
-// Ctrl+T solves the field it is pressed in.
+// Ctrl+T solves the field it is pressed in. The ratio's menu offers them all,
+// by their captions.
 void Form1Window::offerSolving()
 {
+    FigureLabel* ratio = figureLabel(form::Caption::vorsil);
+    auto* fromRatio = new QMenu(tr("Solve for a Ratio"), ratio);
+    ratio->addAction(fromRatio->menuAction());
     for (const form::Field which : form::allFields) {
         if (!form::solvesForRatio(which)) continue;
         auto* solve = new QAction(tr("Solve for a Ratio…"), this);
         solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
         solve->setShortcutContext(Qt::WidgetShortcut);
-        connect(solve, &QAction::triggered, this,
-                [this, which] { run([this, which] { form_.solveForRatio(which); }, true); });
+        connect(solve, &QAction::triggered, this, [this, which] { solveIn(which); });
         auto* edit = static_cast<FigureField*>(field(which));
         edit->offerFirst(solve);
         // The shortcut as the desktop's language writes it ("Strg+T" in German),
@@ -136,7 +141,19 @@ void Form1Window::offerSolving()
                             "compression ratio you want.",
                             "the shortcut, then the menu entry")
                              .arg(solve->shortcut().toString(QKeySequence::NativeText), solve->text()));
+        const QString caption = translatedCaption(captionNaming(form::nameOf(which)));
+        fromRatio->addAction(tr("%1…", "a field's caption, in a menu item that opens a dialog").arg(caption), this,
+                             [this, which] { solveIn(which); });
     }
+}
+
+// As Ctrl+T in the field: the focus goes there first, so that the field it
+// leaves runs its procedure; a box that this opens takes the choice.
+void Form1Window::solveIn(form::Field which)
+{
+    const int boxesBefore = boxesShown_;
+    field(which)->setFocus(Qt::OtherFocusReason);
+    if (boxesShown_ == boxesBefore) run([this, which] { form_.solveForRatio(which); }, true);
 }
 
 void Form1Window::bindEvents()
@@ -167,6 +184,14 @@ void Form1Window::bindEvents()
         {field(form::Field::gasketvol), &form::Form1::gasketvolLostFocus},
     };
     for (const auto& [watched, procedure] : leaveProcedures_) watched->installEventFilter(this);
+
+    // Whatever a result was worked out from may change under it.
+    for (const form::Field which : form::allFields)
+        connect(field(which), &QLineEdit::textChanged, this, &Form1Window::markOutOfDateResults);
+    for (QAbstractButton* choice : {static_cast<QAbstractButton*>(option(form::Option::inches)),
+                                    static_cast<QAbstractButton*>(option(form::Option::mm)),
+                                    static_cast<QAbstractButton*>(usetopland_)})
+        connect(choice, &QAbstractButton::toggled, this, &Form1Window::markOutOfDateResults);
     for (QWidget* stop : focusStops_)
         if (qobject_cast<QAbstractButton*>(stop)) stop->installEventFilter(this);
     option(form::Option::mm)->installEventFilter(this);
@@ -233,7 +258,10 @@ void Form1Window::calculateFromField(FigureField& from)
 // dark or back.
 void Form1Window::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::PaletteChange) colourControls(*this);
+    if (event->type() == QEvent::PaletteChange) {
+        colourControls(*this);
+        markOutOfDateResults();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -399,11 +427,54 @@ void Form1Window::setUsetoplandChecked(bool checked)
     usetopland_->setChecked(checked);
 }
 
+std::string Form1Window::caption(form::Caption which) const
+{
+    return figureLabel(which)->text().toStdString();
+}
+
 void Form1Window::setCaption(form::Caption which, const std::string& text)
 {
     figureLabel(which)->setFigure(QString::fromStdString(text));
     // Only Calculate writes a ratio, and only once every step has worked.
     if (which == form::Caption::vorsil && !text.empty()) announcer_->announce(QString::fromStdString(text));
+    markOutOfDateResults();
+}
+
+void Form1Window::keepBasis(form::Caption result, form::Basis basis)
+{
+    resultBases_[result] = std::move(basis);
+    markOutOfDateResults();
+}
+
+form::Basis Form1Window::keptBasis(form::Caption result) const
+{
+    const auto kept = resultBases_.find(result);
+    return kept == resultBases_.end() ? form::Basis() : kept->second;
+}
+
+// Drawn faded and saying so, never emptied or recomputed: the user decides
+// when to bring a figure up to date.
+void Form1Window::markOutOfDateResults()
+{
+    const auto why = [this](form::Caption result, const auto& sentence) {
+        figureLabel(result)->setOutOfDate(form::isOutOfDate(*this, result) ? sentence() : QString());
+    };
+    why(form::Caption::vorsil, [] {
+        return tr("Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.");
+    });
+    why(form::Caption::Label17, [] {
+        const auto named = [](form::Field which) { return translatedCaption(captionNaming(form::nameOf(which))); };
+        return tr("Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.")
+            .arg(named(form::Field::cyls), named(form::Field::bore), named(form::Field::stroke));
+    });
+    // The ":1" beside the ratio belongs to it, and fades with it.
+    QWidget* toOne = control("Label14");
+    const QColor ratioColour = figureLabel(form::Caption::vorsil)->figureColour();
+    if (toOne->palette().color(toOne->foregroundRole()) != ratioColour) {
+        QPalette colours = toOne->palette();
+        colours.setColor(toOne->foregroundRole(), ratioColour);
+        toOne->setPalette(colours);
+    }
 }
 
 void Form1Window::moveFocus(form::Field which)

@@ -53,7 +53,10 @@ private:
     void setSelected(form::Option option, bool selected) override;
     bool isUsetoplandChecked() const override;
     void setUsetoplandChecked(bool checked) override;
+    std::string caption(form::Caption caption) const override;
     void setCaption(form::Caption caption, const std::string& text) override;
+    void keepBasis(form::Caption result, form::Basis basis) override;
+    form::Basis keptBasis(form::Caption result) const override;
     void moveFocus(form::Field field) override;
     std::vector<form::Field> textFields() const override;
     void showMessage(numeric::Text text) override;
@@ -65,6 +68,8 @@ private:
     void run(Procedure procedure);
     void run(const std::function<void()>& procedure, bool blamedFieldTakesFocus);
     void offerSolving();
+    void solveIn(form::Field which);
+    void markOutOfDateResults();
     void report(const numeric::RuntimeError& error);
     void leave(QObject* field, const QWidget* next, Qt::FocusReason reason);
     void calculateFromField(FigureField& from);
@@ -79,6 +84,7 @@ private:
     form::Form1 form_;
     std::vector<QWidget*> focusStops_;  // in Tab order; an option button stands for its group
     std::map<QObject*, Procedure> leaveProcedures_;
+    std::map<form::Caption, form::Basis> resultBases_;  // what the ratio and the capacity were worked out from
     QCheckBox* usetopland_ = nullptr;
     RatioAnnouncer* announcer_ = nullptr;
     bool fitted_ = false;  // the fonts, once the window has first been shown

@@ -8,6 +8,7 @@ namespace ui {
 namespace {
 
 constexpr double kReadableContrast = 4.5;
+constexpr double kFadedContrast = 3.3;
 
 double channelLuminance(float channel)
 {
@@ -50,6 +51,18 @@ QColor readableOn(const QColor& designed, const QColor& background, const QColor
          ++lightness)
         lightened = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
     return lightened;
+}
+
+QColor fadedOn(const QColor& background)
+{
+    // Toward whichever of black and white stands out more from the background.
+    const bool darker = contrastRatio(background, Qt::black) >= contrastRatio(background, Qt::white);
+    const int start = background.toRgb().lightness();
+    QColor grey = background;
+    for (int value = start; value >= 0 && value <= 255 && contrastRatio(grey, background) < kFadedContrast;
+         value += darker ? -1 : 1)
+        grey = QColor(value, value, value);
+    return grey;
 }
 
 }  // namespace ui

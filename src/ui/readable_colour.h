@@ -17,4 +17,10 @@ double contrastRatio(const QColor& one, const QColor& other);
 // white comes.
 QColor readableOn(const QColor& designed, const QColor& background, const QColor& paletteText);
 
+// The grey of a figure that is out of date: as faint as stays legible on the
+// background, a little above 3:1, darker than a light background and lighter
+// than a dark one. The designed light red is already fainter than that on a
+// light window, so a fade of each figure's own colour could not serve both.
+QColor fadedOn(const QColor& background);
+
 }  // namespace ui

@@ -53,14 +53,11 @@ void SolveDialog::showSolution()
     const form::Solution solution = solver_.solve(ratio_->text().toStdString());
     ok_->setEnabled(!solution.figure.empty());
     if (solution.figure.empty()) {
-        outcome_->setText(aboutField(solution.refusal.field, translated(solution.refusal.why)));
+        outcome_->setText(endedOnce(aboutField(solution.refusal.field, translated(solution.refusal.why))));
         return;
     }
-    const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
-    QString outcome = tr("%1 %2 would be written, giving %3 : 1.")
-                          .arg(text(solution.figure), translated(solution.unit), text(solution.ratio));
-    if (!solution.quench.empty())
-        outcome += "\n" + tr("Quench distance: %1 %2.").arg(text(solution.quench), translated(solution.unit));
+    QString outcome = translated(solution.change);
+    if (!solution.quench.empty()) outcome += '\n' + translated(solution.quench);
     outcome_->setText(endedOnce(outcome));
 }
 

@@ -18,6 +18,12 @@ std::string FakeForm::caption(Caption which) const
     return at == captions.end() ? std::string() : at->second;
 }
 
+Basis FakeForm::keptBasis(Caption result) const
+{
+    const auto at = bases.find(result);
+    return at == bases.end() ? Basis() : at->second;
+}
+
 void FakeForm::setSelected(Option option, bool selected)
 {
     bool& value = option == Option::inches ? inches : mm;

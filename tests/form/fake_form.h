@@ -18,6 +18,7 @@ class FakeForm : public FormView {
 public:
     std::map<Field, std::string> texts;
     std::map<Caption, std::string> captions;
+    std::map<Caption, Basis> bases;
     bool inches = false;
     bool mm = false;
     bool usetopland = false;
@@ -36,14 +37,16 @@ public:
     void setSelected(Option option, bool selected) override;
     bool isUsetoplandChecked() const override { return usetopland; }
     void setUsetoplandChecked(bool checked) override { usetopland = checked; }
+    std::string caption(Caption which) const override;
     void setCaption(Caption caption, const std::string& text) override { captions[caption] = text; }
+    void keepBasis(Caption result, Basis basis) override { bases[result] = std::move(basis); }
+    Basis keptBasis(Caption result) const override;
     void moveFocus(Field field) override { focus = field; }
     std::vector<Field> textFields() const override { return {allFields.begin(), allFields.end()}; }
     void showMessage(numeric::Text text) override { messages.emplace_back(text.source); }
     std::optional<std::string> askWantedRatio(const RatioSolver& solver) override;
     void printImage() override;
 
-    std::string caption(Caption which) const;
     void fill(const std::vector<std::pair<Field, std::string>>& entries);
 
     // Everything a user can see, for comparing a whole window before and after.

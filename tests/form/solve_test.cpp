@@ -21,7 +21,7 @@ struct SolveCase {
     std::optional<std::string> wanted;  // typed into the dialog; none cancels it
     std::string outcome;                // the text written; or, with no ratio, what was said instead
     std::string ratio = {};             // shown afterwards
-    std::string quench = {};
+    std::string preview = {};           // what the dialog said of it, when the row looks
     numeric::NumberLocale locale = {};
 };
 
@@ -32,32 +32,51 @@ const std::string noRoom = "50 : 1 needs 14.84 cc of clearance; the other volume
 // clang-format off
 const std::vector<SolveCase> cases = {
     // The solved field's own text is never read; solving compthick reads no gasket volume either.
-    {"README engine, empty chamber", chamb, false, readme, "10.5", "57.89", "10.5006"},
+    {"README engine, empty chamber", chamb, false, readme, "10.5", "57.89", "10.5006",
+     "57.89 cc would be written, giving 10.5006 : 1."},
+    {"chamber beside the one now", chamb, false, {}, "10.5", "59.22", "10.5001",
+     "59.22 cc would replace 64 cc, giving 10.5001 : 1."},
     {"dome", dome, false, {{dome, "x"}}, "10.5", "-0.22", "10.5001"},
     {"dome that rounds to 0", dome, false, {}, "10.5274", "0", "10.5274"},
+    {"dish becoming a dome", dome, false, {}, "11", "3.61", "11.0004", "A 5 cc dish becomes a 3.61 cc dome, giving 11.0004 : 1."},
     {"gasket volume", gasketvol, false, {}, "10", "8.67", "10.0004"},
     {"deck height below the deck", deck, false, {{deck, "x"}}, "10.5", "-0.0079", "10.5008"},
     {"thickness", compthick, false, {{gasketbore, "4.1"}, {compthick, "x"}, {gasketvol, "zz"}}, "10.5", "0.0204",
-     "10.501", "0.0354"},
+     "10.501", "0.0204 in would be written, giving 10.501 : 1.\nQuench distance: 0.0354 in."},
     {"chamber in mm", chamb, true, {}, "11", "64.36", "11.0003"},
     {"dome in mm", dome, true, {}, "12", "3.9", "11.9995"},
     {"gasket volume in mm", gasketvol, true, {}, "11.5", "11.02", "11.5005"},
-    {"deck height in mm", deck, true, {{compthick, "1.2"}}, "11", "0.968", "10.9995", "2.168"},
-    {"thickness in mm", compthick, true, {{gasketbore, "103"}}, "11", "1.736", "11", "1.986"},
+    {"deck height in mm", deck, true, {{compthick, "1.2"}}, "11", "0.968", "10.9995",
+     "0.968 mm would replace 0.25 mm, giving 10.9995 : 1.\nQuench distance: 2.168 mm instead of 1.45 mm."},
+    {"thickness in mm", compthick, true, {{gasketbore, "103"}}, "11", "1.736", "11",
+     "1.736 mm would be written, giving 11 : 1.\nQuench distance: 1.986 mm."},
     {"decimal commas", chamb, false, {{bore, "4,030"}, {stroke, "3,480"}, {deck, "0,015"}, {gasketvol, "9,2"}}, "10,5",
+     "59,22", "10,5001", {}, {",", "."}},
+    // The ratio as builders write it.
+    {"ending in :1", chamb, false, {}, "10.5:1", "59.22", "10.5001"},
+    {"ending in : 1, decimal comma", chamb, false, {{bore, "4,030"}, {stroke, "3,480"}, {deck, "0,015"}}, " 10,5 : 1 ",
      "59,22", "10,5001", {}, {",", "."}},
 
     // Refusals: nothing changes.
     {"cancelled", chamb, false, {}, std::nullopt, ""},
-    {"not a number", chamb, false, {}, "10.5:1", "Type the compression ratio you want, as a number."},
-    {"ratio not above 1", dome, false, {}, "1", "A compression ratio is always above 1."},
+    {"not a number", chamb, false, {}, "10.5:2", "Type the compression ratio you want, as a number."},
+    {"a decimal point where commas are written", chamb, false, {{bore, "4,030"}, {stroke, "3,480"}, {deck, "0,015"}},
+     "10.5", "'10.5' is not a number; write decimals with a comma: 10,5.", {}, {}, {",", "."}},
+    {"ratio not above 1", dome, false, {}, "1 : 1", "A compression ratio is always above 1."},
     {"no swept volume", chamb, false, {{stroke, "0"}}, "10", "There is no swept volume: the bore or the stroke is 0."},
     {"gasket bore of 0", compthick, false, {{gasketbore, "0"}}, "10",
      "With a gasket bore of 0, no thickness makes a gasket volume."},
     {"overflow", chamb, false, {{bore, "1E+200"}}, "10", "The figures are too large to compute with."},
-    {"chamber of 0 or less", chamb, false, {}, "50", noRoom + "17.33 cc."},
-    {"gasket volume below 0", gasketvol, false, {}, "50", noRoom + "72.13 cc."},
-    {"thickness of 0 or less", compthick, false, {{gasketbore, "4.1"}}, "50", noRoom + "72.13 cc."},
+    {"gasket volume worked out from its dimensions", gasketvol, false, {{gasketbore, "4.1"}, {compthick, "x"}}, "10",
+     std::string(kGasketVolumeFromDimensions.source)},
+    {"chamber of 0 or less", chamb, false, {}, "50", noRoom + "17.33 cc. This field allows at most 42.93 : 1."},
+    {"gasket volume below 0", gasketvol, false, {}, "50", noRoom + "72.13 cc. This field allows at most 11.08 : 1."},
+    {"thickness of 0 or less", compthick, false, {{gasketbore, "4.1"}}, "50",
+     noRoom + "72.13 cc. This field allows at most 11.07 : 1."},
+    {"deck height: the piston would reach the head", deck, false, {{compthick, "0.039"}}, "13",
+     "The piston would reach the head: the quench distance would be -0.0452 in. This field allows at most 11.37 : 1."},
+    {"thickness: the piston would reach the head", compthick, false, {{gasketbore, "4.1"}, {deck, "-0.02"}}, "12",
+     "The piston would reach the head: the quench distance would be -0.014 in. This field allows at most 11.51 : 1."},
 
     // Checks before the dialog opens.
     {"a needed field empty", chamb, false, {{dome, ""}}, "10", "All values must be entered -> dome"},
@@ -117,7 +136,11 @@ TEST(SolveForRatio, writes_the_figure_then_calculates_or_says_why_not)
         ASSERT_TRUE(offered) << c.what;
         EXPECT_EQ(offered->figure, c.outcome) << c.what;
         EXPECT_EQ(offered->ratio, c.ratio) << c.what;
-        EXPECT_EQ(offered->quench, c.quench) << c.what;
+        if (!c.preview.empty()) {
+            std::string preview = numeric::english(offered->change);
+            if (!offered->quench.empty()) preview += "\n" + numeric::english(offered->quench);
+            EXPECT_EQ(preview, c.preview) << c.what;
+        }
         expected.texts[c.solved] = c.outcome;
         if (c.solved == compthick) expected.texts[gasketvol] = window.view.text(gasketvol);
         expected.captions[Caption::vorsil] = c.ratio;
@@ -165,7 +188,7 @@ TEST(SolveForRatio, the_wanted_ratio_lies_between_the_ratios_half_a_step_either_
         EXPECT_GE(wanted, std::min(below, above) - 0.00005) << trial;
         EXPECT_LE(wanted, std::max(below, above) + 0.00005) << trial;
     }
-    EXPECT_GT(solved, 300);
+    EXPECT_GT(solved, 280);  // the rest are refused, most for want of room above the piston
 }
 
 }  // namespace

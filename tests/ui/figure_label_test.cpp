@@ -73,11 +73,11 @@ TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_
         EXPECT_TRUE(painted.contains(mark)) << painted.toStdString() << " for " << label->text().toStdString();
         EXPECT_NEAR(painted.toDouble() / label->text().toDouble(), 1.0, 0.01) << painted.toStdString();
         EXPECT_LE(QFontMetricsF(label->font(), label).horizontalAdvance(painted), label->contentsRect().width());
-        EXPECT_EQ(label->toolTip(), label->text());
+        EXPECT_EQ(label->toolTip().section('\n', -1), label->text());  // after why it is out of date
         EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
 
-        ASSERT_EQ(label->actions().size(), 1);
         QAction* copy = label->actions().front();
+        ASSERT_EQ(copy->text(), "Copy");
         EXPECT_TRUE(copy->icon().isNull());  // the theme is asked when the menu opens, not at start-up
         const QPoint middle = label->rect().center();
         QContextMenuEvent menu(QContextMenuEvent::Mouse, middle, label->mapToGlobal(middle));

@@ -3,6 +3,7 @@
 // colours, and what a screen reader says. Also run at QT_SCALE_FACTOR=2.
 
 #include "ui/control_table.h"
+#include "ui/figure_label.h"
 #include "ui/readable_colour.h"
 #include "ui/translations.h"
 #include "window_fixture.h"
@@ -226,31 +227,53 @@ TEST_F(Layout, text_colours_are_the_tables_and_backgrounds_the_platforms)
 
 // On a dark desktop (Adwaita's dark grey, then a lighter one that leaves less
 // room) the same hues, light enough to read; the designed ones again on the
-// light palette.
+// light palette. On each, a figure out of date is plainly fainter than a
+// current one and still legible.
 TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
 {
     ASSERT_NEAR(contrastRatio(kBlue, Qt::white), 8.59, 0.01);
     // Text lighter than the background in one channel only: luminance decides.
     EXPECT_EQ(readableOn(kDarkRed, QColor(255, 255, 200), Qt::blue), kDarkRed);
     EXPECT_NE(readableOn(kDarkRed, QColor(40, 40, 120), QColor(255, 255, 100)), kDarkRed);
+    workFirstExample();
     const QPalette light = QApplication::palette();
     const std::map<std::string_view, QColor> coloured = {
         {"Label14", kBlue}, {"vorsil", kBlue}, {"gasketvol", kDarkRed}, {"Label17", kLightRed}};
-    for (const int grey : {53, 80, 0}) {
-        QPalette palette = light;
-        for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, QColor(grey, grey, grey));
-        for (const auto role : {QPalette::WindowText, QPalette::Text}) palette.setColor(role, Qt::white);
-        QApplication::setPalette(grey ? palette : light);
-        QCoreApplication::processEvents();  // Qt hands the change on to the widgets in posted events
-        for (const auto& [name, designed] : coloured) {
-            QWidget* shown = control(std::string(name).c_str());
-            const QColor text = shown->palette().color(shown->foregroundRole());
-            if (!grey) {
-                EXPECT_EQ(text, designed) << name;
-                continue;
+    for (const bool current : {true, false}) {
+        if (!current) {
+            typeInto("chamb", "60");
+            typeInto("cyls", "6");  // the ratio and the capacity out of date
+        }
+        for (const int grey : {53, 80, 0}) {
+            QPalette palette = light;
+            for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, QColor(grey, grey, grey));
+            for (const auto role : {QPalette::WindowText, QPalette::Text}) palette.setColor(role, Qt::white);
+            QApplication::setPalette(grey ? palette : light);
+            QCoreApplication::processEvents();  // Qt hands the change on to the widgets in posted events
+            for (const auto& [name, designed] : coloured) {
+                if (!current) break;
+                QWidget* shown = control(std::string(name).c_str());
+                const QColor text = shown->palette().color(shown->foregroundRole());
+                if (!grey) {
+                    EXPECT_EQ(text, designed) << name;
+                    continue;
+                }
+                EXPECT_GE(contrastRatio(text, shown->palette().color(shown->backgroundRole())), 4.5) << name << grey;
+                EXPECT_NEAR(text.hslHue(), designed.hslHue(), 2) << name;
             }
-            EXPECT_GE(contrastRatio(text, shown->palette().color(shown->backgroundRole())), 4.5) << name << grey;
-            EXPECT_NEAR(text.hslHue(), designed.hslHue(), 2) << name;
+            for (const char* name : {"vorsil", "Label17"}) {
+                if (current) break;
+                auto* figure = control<FigureLabel>(name);
+                ASSERT_TRUE(figure->isOutOfDate()) << name;
+                const QColor faded = figure->figureColour();
+                const QColor shown = figure->palette().color(figure->foregroundRole());
+                EXPECT_GE(contrastRatio(faded, figure->palette().color(figure->backgroundRole())), 3.0) << name << grey;
+                EXPECT_GE(std::abs(faded.red() - shown.red()) + std::abs(faded.green() - shown.green()) +
+                              std::abs(faded.blue() - shown.blue()),
+                          96)
+                    << name << grey;
+                EXPECT_TRUE(drawsIn(*figure, faded)) << name << grey;
+            }
         }
     }
 }
@@ -385,9 +408,9 @@ TEST_P(TranslatedSolveDialog, keeps_each_figure_with_its_unit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedSolveDialog,
-                         ::testing::Values(SolvedIn{"de_DE", {"10,4993 : 1.", "0,0358 Zoll."}},
-                                           SolvedIn{"fr_FR", {"10,4993 : 1.", "0,0358 pouce."}},
-                                           SolvedIn{"es_ES", {"10,4993 : 1.", "0,0358 pulg."}}),
+                         ::testing::Values(SolvedIn{"de_DE", {"10,4993 : 1.", "0,064 Zoll."}},
+                                           SolvedIn{"fr_FR", {"10,4993 : 1.", "0,064 pouce."}},
+                                           SolvedIn{"es_ES", {"10,4993 : 1.", "0,064 pulg."}}),
                          [](const auto& solved) { return std::string(solved.param.language).substr(0, 2); });
 
 }  // namespace

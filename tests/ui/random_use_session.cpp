@@ -1,6 +1,8 @@
 #include "random_use_session.h"
 
 #include "random_use_reference.h"
+#include "form/out_of_date.h"
+#include "ui/figure_label.h"
 #include "ui/form1_window.h"
 
 #include <QAbstractButton>
@@ -328,6 +330,17 @@ void Session::check(int number, const Action* action, const QString& focusBefore
         if (actual != wanted)
             report(number, labelName, QStringLiteral("shows %1, expected %2").arg(shown(actual), shown(wanted)));
     }
+    // Out of date exactly when the entries have moved on from what the reference last worked out.
+    for (const form::Caption caption : {form::Caption::vorsil, form::Caption::Label17}) {
+        const std::string_view label = form::nameOf(caption);
+        const auto* figure = static_cast<FigureLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
+        const bool wanted = form::isOutOfDate(expected, caption);
+        figures_.outOfDateSeen += wanted;
+        if (figure->isOutOfDate() != wanted)
+            report(number, "out of date",
+                   QStringLiteral("%1 %2 out of date").arg(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())),
+                                                           wanted ? QStringLiteral("should be") : QStringLiteral("is not")));
+    }
     const auto checked = [this](const char* name) {
         return static_cast<QAbstractButton*>(control(QString::fromLatin1(name)))->isChecked();
     };
@@ -441,6 +454,7 @@ QJsonObject Figures::toJson() const
             {"ratiosChecked", ratiosChecked},
             {"capacitiesChecked", capacitiesChecked},
             {"gasketVolumesChecked", gasketVolumesChecked},
+            {"outOfDateSeen", outOfDateSeen},
             {"prints", prints},
             {"slowestPrintMs", slowestPrintMs},
             {"printMs", printMs},
@@ -460,6 +474,7 @@ Figures Figures::fromJson(const QJsonObject& json)
     figures.ratiosChecked = json["ratiosChecked"].toInt();
     figures.capacitiesChecked = json["capacitiesChecked"].toInt();
     figures.gasketVolumesChecked = json["gasketVolumesChecked"].toInt();
+    figures.outOfDateSeen = json["outOfDateSeen"].toInt();
     figures.prints = json["prints"].toInt();
     figures.slowestPrintMs = json["slowestPrintMs"].toInteger();
     figures.printMs = json["printMs"].toInteger();

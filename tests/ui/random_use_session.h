@@ -29,6 +29,7 @@ struct Figures {
     int ratiosChecked = 0;
     int capacitiesChecked = 0;
     int gasketVolumesChecked = 0;
+    int outOfDateSeen = 0;  // checks that found a result rightly drawn out of date
     int prints = 0;
     qint64 slowestPrintMs = 0;
     qint64 printMs = 0;

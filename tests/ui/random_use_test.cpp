@@ -377,6 +377,7 @@ void printFigures(const Figures& figures)
     out() << "  ratios checked           " << figures.ratiosChecked << '\n'
           << "  capacities checked       " << figures.capacitiesChecked << '\n'
           << "  gasket volumes checked   " << figures.gasketVolumesChecked << '\n'
+          << "  results out of date      " << figures.outOfDateSeen << " checks\n"
           << "  prints                   " << figures.prints;
     if (figures.prints > 0)
         out() << " (slowest " << figures.slowestPrintMs << " ms, " << figures.printMs / figures.prints << " ms on average)";

@@ -1,7 +1,13 @@
+#include "ui/figure_label.h"
 #include "window_fixture.h"
+
+#include <algorithm>
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QTest>
 
@@ -60,6 +66,35 @@ TEST_F(SolveForRatio, comes_first_in_the_context_menu)
     ASSERT_TRUE(menu);
     EXPECT_EQ(menu->actions().first()->text(), "Solve for a Ratio\u2026");
     EXPECT_GT(menu->actions().size(), 5);  // the usual edit entries stay
+}
+
+// The ratio's menu offers the five fields by their captions; choosing one is
+// Ctrl+T in it: the field left first, then the checks, then the dialog, which
+// here refuses a gasket volume that is worked out from its dimensions.
+TEST_F(SolveForRatio, the_ratios_menu_solves_a_field_chosen_by_its_caption)
+{
+    typeFirstExample();
+    typeEntries({{"gasketbore", "4.1"}, {"compthick", "0.039"}});
+    pressReturn();
+    typeInto("compthick", "0.045");
+    QAction* solving = control<FigureLabel>("vorsil")->actions().back();
+    EXPECT_EQ(solving->text(), "Solve for a Ratio");
+    QStringList items;
+    for (const QAction* item : solving->menu()->actions()) items << item->text();
+    EXPECT_EQ(items, QStringList({"Combustion Chamber CC…", "Piston Dome Vol (-ve if relief) CC…", "Deck Height…",
+                                  "Compressed Thickness…", "Gasket Volume CC…"}));
+    const bool opened = answerDialog([&] { solving->menu()->actions().back()->trigger(); }, [](QDialog& dialog) {
+        EXPECT_FALSE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+        const auto labels = dialog.findChildren<QLabel*>();
+        EXPECT_TRUE(std::ranges::any_of(labels, [](const QLabel* label) {
+            return label->text().contains("solve for the Compressed Thickness instead");
+        }));
+        dialog.reject();
+    });
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(text("gasketvol"), "9.7339547304387") << "compthick was left first";
+    activate();
+    EXPECT_EQ(focused(), "gasketvol");
 }
 
 }  // namespace

@@ -96,6 +96,16 @@ void WindowTest::pressReturn(bool keypadEnter)
 
 bool WindowTest::solveIn(const char* name, const std::function<void(QDialog&)>& answer)
 {
+    return answerDialog(
+        [&] {
+            QTest::mouseClick(control(name), Qt::LeftButton);
+            QTest::keyClick(control(name), Qt::Key_T, Qt::ControlModifier);
+        },
+        answer);
+}
+
+bool WindowTest::answerDialog(const std::function<void()>& open, const std::function<void(QDialog&)>& answer)
+{
     QTimer answerer;
     answerer.setInterval(5);
     QObject::connect(&answerer, &QTimer::timeout, [&] {
@@ -105,8 +115,7 @@ bool WindowTest::solveIn(const char* name, const std::function<void(QDialog&)>& 
         answer(*dialog);
     });
     answerer.start();
-    QTest::mouseClick(control(name), Qt::LeftButton);
-    QTest::keyClick(control(name), Qt::Key_T, Qt::ControlModifier);
+    open();
     return !answerer.isActive();
 }
 

@@ -60,6 +60,8 @@ protected:
     // Clicks into the field and presses Ctrl+T; once the solve dialog is
     // open, answer has it. Says whether it opened.
     bool solveIn(const char* name, const std::function<void(QDialog&)>& answer);
+    // The same, opening the dialog with open.
+    bool answerDialog(const std::function<void()>& open, const std::function<void(QDialog&)>& answer);
     // Runs action once, while the next message box is still open.
     void whileNextBoxIsOpen(std::function<void()> action) { whileBoxOpen_ = std::move(action); }
     void activate();

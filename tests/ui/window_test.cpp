@@ -1,4 +1,7 @@
+#include "ui/figure_label.h"
 #include "window_fixture.h"
+
+#include <QAccessible>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -101,6 +104,36 @@ TEST_F(Calculator, a_box_on_the_way_to_calculate_takes_the_click_or_the_return)
         EXPECT_EQ(caption("vorsil"), "");
         EXPECT_EQ(focused(), "gasketbore");
     }
+}
+
+// A ratio beside entries it was not worked out from is drawn faded and says
+// so, to the eye and to a screen reader, until Calculate works it out again.
+TEST_F(Calculator, a_ratio_the_entries_have_moved_on_from_says_it_is_out_of_date)
+{
+    typeFirstExample();
+    typeEntries({{"gasketbore", "4.1"}, {"compthick", "0.039"}});
+    pressReturn();
+    auto* ratio = control<FigureLabel>("vorsil");
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(ratio);
+    const QColor current = ratio->figureColour();
+    const auto says = [&](const QString& words) {
+        const QColor toOne = control("Label14")->palette().color(QPalette::WindowText);  // fades with the ratio
+        return ratio->toolTip().startsWith(words + ':') && heard->text(QAccessible::Description).startsWith(words) &&
+               toOne == ratio->figureColour();
+    };
+    EXPECT_FALSE(says("Out of date"));
+
+    typeInto("compthick", "0.045");
+    pressTab();
+    EXPECT_TRUE(says("Out of date"));
+    EXPECT_NE(ratio->figureColour(), current);
+    EXPECT_EQ(heard->text(QAccessible::Name), ratio->text());
+
+    typeInto("compthick", "0.045");
+    pressReturn();
+    EXPECT_FALSE(says("Out of date"));
+    EXPECT_FALSE(heard->text(QAccessible::Description).contains("Out of date"));
+    EXPECT_EQ(ratio->figureColour(), current);
 }
 
 TEST_F(Calculator, tab_visits_the_controls_in_order_and_comes_back)
