@@ -41,6 +41,7 @@ void Lpoptions::read(std::string_view file)
         const auto end = std::min(file.find('\n'), file.size());
         std::string_view line = file.substr(0, end);
         file.remove_prefix(std::min(end + 1, file.size()));
+        line = line.substr(0, line.find_last_not_of(kBlank) + 1);
         // keyword, blanks, name, then the options as they stand
         const auto keywordEnd = std::min(line.find_first_of(kBlank), line.size());
         const std::string_view keyword = line.substr(0, keywordEnd);
@@ -51,7 +52,8 @@ void Lpoptions::read(std::string_view file)
         if (nameAt == std::string_view::npos) continue;
         line.remove_prefix(nameAt);
         const auto nameEnd = std::min(line.find_first_of(kBlank), line.size());
-        lines_.push_back({isDefault, std::string(line.substr(0, nameEnd)), std::string(line.substr(nameEnd))});
+        const auto optionsAt = std::min(line.find_first_not_of(kBlank, nameEnd), line.size());
+        lines_.push_back({isDefault, std::string(line.substr(0, nameEnd)), std::string(line.substr(optionsAt))});
     }
 }
 
@@ -69,7 +71,7 @@ std::vector<std::string> Lpoptions::optionsFor(std::string_view printer, std::st
         instance.empty() ? std::string(printer) : std::string(printer) + "/" + std::string(instance);
     std::vector<std::string> options;
     for (const Line& line : lines_)
-        if (sameWords(line.name, name)) options.push_back(line.options);
+        if (sameWords(line.name, name) && !line.options.empty()) options.push_back(line.options);
     return options;
 }
 
