@@ -30,13 +30,14 @@ struct Pending {
 
 LookedUp lookUp(const std::string& name, int port, Clock::time_point by)
 {
-    Resolver resolve = testResolver.load();
-    if (!resolve) resolve = cups().httpAddrGetList;
     const std::string service = std::to_string(port);
     const auto outcome = [](const Addresses& found) {
         return LookedUp{found ? LookedUp::Outcome::Found : LookedUp::Outcome::NotFound, found};
     };
-    if (name.starts_with('/')) return outcome(shared(resolve(name.c_str(), AF_UNSPEC, service.c_str())));
+    if (name.starts_with('/')) return outcome(shared(cups().httpAddrGetList(name.c_str(), AF_UNSPEC, service.c_str())));
+
+    Resolver resolve = testResolver.load();
+    if (!resolve) resolve = cups().httpAddrGetList;
 
     auto pending = std::make_shared<Pending>();
     std::thread([pending, resolve, name, service] {

@@ -6,9 +6,11 @@
 #include "print/state_words.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -65,8 +67,13 @@ std::string textOf(ipp_t* answer, const char* name)
     return values.empty() ? std::string() : values.front();
 }
 
-const std::vector<const char*> kPrinterState = {"printer-state", "printer-state-message", "printer-state-reasons",
-                                                "printer-is-accepting-jobs", "color-supported"};
+// What is asked of the printer: its state, and at first its defaults too.
+// Nothing here is destroyed at exit, where a worker left behind may still be
+// at work.
+constexpr std::array<const char*, 6> kPrinterAttributes = {"printer-state",         "printer-state-message",
+                                                           "printer-state-reasons", "printer-is-accepting-jobs",
+                                                           "color-supported",       "printer-defaults"};
+constexpr auto kPrinterState = std::span(kPrinterAttributes).first(5);
 
 struct PrinterState {
     int state = 0;
@@ -164,7 +171,7 @@ struct PrintJob::State {
     ~State() { cups().cupsFreeOptions(optionCount, options); }
 
     Ipp request(ipp_op_t operation, bool ofTheJob = false) const;
-    Ipp ask(ipp_op_t operation, const std::vector<const char*>& wanted, bool ofTheJob = false);
+    Ipp ask(ipp_op_t operation, std::span<const char* const> wanted, bool ofTheJob = false);
     std::string serversDefault();
     bool cancelJob();
 
@@ -193,7 +200,7 @@ Ipp PrintJob::State::request(ipp_op_t operation, bool ofTheJob) const
 }
 
 // Asks for some attributes of the printer, or of this page's job.
-Ipp PrintJob::State::ask(ipp_op_t operation, const std::vector<const char*>& wanted, bool ofTheJob)
+Ipp PrintJob::State::ask(ipp_op_t operation, std::span<const char* const> wanted, bool ofTheJob)
 {
     Ipp asking = request(operation, ofTheJob);
     cups().ippAddStrings(asking.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
@@ -204,7 +211,8 @@ Ipp PrintJob::State::ask(ipp_op_t operation, const std::vector<const char*>& wan
 // The server's own default printer; raises a Failure when it has none.
 std::string PrintJob::State::serversDefault()
 {
-    const Ipp answer = ask(IPP_OP_CUPS_GET_DEFAULT, {"printer-name"});
+    constexpr std::array kName = {"printer-name"};
+    const Ipp answer = ask(IPP_OP_CUPS_GET_DEFAULT, kName);
     if (statusOf(answer) == IPP_STATUS_ERROR_NOT_FOUND)
         throw blocking(USER_TEXT("print", "No default printer is set up"));
     std::string name = succeeded(answer) ? textOf(answer.get(), "printer-name") : std::string();
@@ -243,9 +251,7 @@ PrintJob::PrintJob(const CloseDeadline& deadline)
     s.uri = "ipp://localhost/printers/" + s.printer;
     s.resource = "/printers/" + s.printer;
 
-    std::vector<const char*> wanted = kPrinterState;
-    wanted.push_back("printer-defaults");
-    const Ipp answer = s.ask(IPP_OP_GET_PRINTER_ATTRIBUTES, wanted);
+    const Ipp answer = s.ask(IPP_OP_GET_PRINTER_ATTRIBUTES, kPrinterAttributes);
     // Only the server's own answer says that a printer does not exist.
     if (named && statusOf(answer) == IPP_STATUS_ERROR_NOT_FOUND) {
         const std::vector<Message> places{s.printer, std::string(named->where)};
@@ -347,12 +353,10 @@ bool PrintJob::follow(const std::function<void(const News&)>& tell)
     // A paused printer was told of already; the page waits for someone.
     if (s.before.pausedBySomeone()) return false;
     if (Clock::now() >= s.followUntil || s.deadline.closing()) return false;
+    constexpr std::array kJobState = {"job-state", "job-printer-state-message", "job-state-reasons"};
     // The printer first, so that the job's state is the newer.
     const Ipp printerAnswer = s.ask(IPP_OP_GET_PRINTER_ATTRIBUTES, kPrinterState);
-    const Ipp jobAnswer =
-        succeeded(printerAnswer)
-            ? s.ask(IPP_OP_GET_JOB_ATTRIBUTES, {"job-state", "job-printer-state-message", "job-state-reasons"}, true)
-            : nullptr;
+    const Ipp jobAnswer = succeeded(printerAnswer) ? s.ask(IPP_OP_GET_JOB_ATTRIBUTES, kJobState, true) : nullptr;
     if (!succeeded(jobAnswer)) return false; // the server has the page; nothing more can be said
     const PrinterState state(printerAnswer.get());
     const int jobState = cups().ippGetInteger(cups().ippFindAttribute(jobAnswer.get(), "job-state", IPP_TAG_ENUM), 0);
