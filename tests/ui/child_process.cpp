@@ -43,45 +43,25 @@ ProgramRun runProgram(const std::vector<std::string>& command, std::chrono::mill
     for (const std::string& argument : command)
         arguments.push_back(const_cast<char*>(argument.c_str()));
     arguments.push_back(nullptr);
-    int out[2], err[2];
+    int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) return run;
-    if (pipe2(err, O_CLOEXEC) != 0) {
-        close(out[0]);
-        close(out[1]);
-        return run;
-    }
     const pid_t child = fork();
-    if (child == 0) {
-        // Only calls that are safe between fork() and exec().
-        const int nothing = open("/dev/null", O_RDONLY);
-        dup2(nothing, STDIN_FILENO);
+    if (child == 0) { // only what is safe between fork() and exec()
         dup2(out[1], STDOUT_FILENO);
-        dup2(err[1], STDERR_FILENO);
         execv(program.c_str(), arguments.data());
         _exit(127);
     }
     close(out[1]);
-    close(err[1]);
     const Clock::time_point end = Clock::now() + within;
-    pollfd streams[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-    std::string* into[2] = {&run.out, &run.err};
-    for (int reading = child > 0 ? 2 : 0; reading > 0 && millisecondsUntil(end) > 0;) {
-        if (poll(streams, 2, millisecondsUntil(end)) < 0 && errno != EINTR) break;
-        for (int i = 0; i < 2; ++i) {
-            if (streams[i].fd < 0 || !streams[i].revents) continue;
-            char buffer[4096];
-            const ssize_t got = read(streams[i].fd, buffer, sizeof buffer);
-            if (got > 0) {
-                into[i]->append(buffer, static_cast<size_t>(got));
-            } else if (got == 0 || errno != EINTR) {
-                close(streams[i].fd);
-                streams[i].fd = -1;
-                --reading;
-            }
-        }
+    pollfd output{out[0], POLLIN, 0};
+    for (char buffer[4096]; child > 0;) {
+        const int ready = poll(&output, 1, millisecondsUntil(end));
+        if (ready < 0 && errno == EINTR) continue;
+        const ssize_t got = ready > 0 ? read(out[0], buffer, sizeof buffer) : 0;
+        if (got <= 0) break;
+        run.out.append(buffer, static_cast<size_t>(got));
     }
-    for (const pollfd& stream : streams)
-        if (stream.fd >= 0) close(stream.fd);
+    close(out[0]);
     if (child < 0) return run;
     int status = 0;
     while (waitpid(child, &status, WNOHANG) == 0) {

@@ -13,8 +13,7 @@ namespace ui::testing {
 struct ProgramRun {
     bool exited = false; // by itself, within the time given
     int exitCode = -1;
-    std::string out;
-    std::string err;
+    std::string out; // what it wrote is read; what it says on error goes to the test's log
 };
 
 // Runs the command, the program found on PATH or in /usr/sbin and /usr/bin

@@ -62,7 +62,7 @@ QString run(const QString& program, const QStringList& arguments)
         command.push_back(argument.toStdString());
     const ProgramRun ran = runProgram(command, std::chrono::seconds(30));
     if (!ran.exited || ran.exitCode != 0)
-        ADD_FAILURE() << program.toStdString() << " " << arguments.join(' ').toStdString() << " failed: " << ran.err;
+        ADD_FAILURE() << program.toStdString() << " " << arguments.join(' ').toStdString() << " failed";
     return QString::fromStdString(ran.out);
 }
 
@@ -570,7 +570,7 @@ protected:
     static pid_t startServer(const std::vector<std::string>& command)
     {
         const ProgramRun started = runProgram(command, std::chrono::seconds(30));
-        EXPECT_TRUE(started.exited && started.exitCode == 0) << command[1] << " did not start: " << started.err;
+        EXPECT_TRUE(started.exited && started.exitCode == 0) << command[1] << " did not start";
         return static_cast<pid_t>(std::atoll(started.out.c_str()));
     }
 
