@@ -21,9 +21,17 @@ cmake --preset release
 cmake --build --preset release
 
 # The same program and suite again under AddressSanitizer, LeakSanitizer and
-# UBSan (the preset sets their options and tests/lsan.supp), then a short
-# fuzzing run of the number rules.
+# UBSan (the preset sets their options and tests/lsan.supp), the print tests
+# under ThreadSanitizer, then a short fuzzing run of the number rules.
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+# The print path under ThreadSanitizer: the preset builds only the print
+# tests and what they need, and runs them (the tests labelled print); any
+# data race or lock-order problem stops the test that met it.
+cmake --preset tsan
+cmake --build --preset tsan
+ctest --preset tsan
+
 bash scripts/fuzz.sh 30

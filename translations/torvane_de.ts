@@ -301,10 +301,6 @@
         <translation>Der Drucker %1 nimmt keine Aufträge an</translation>
     </message>
     <message>
-        <source>The print server could not tell the settings of the printer %1 (%2)</source>
-        <translation>Der Druckserver konnte die Einstellungen des Druckers %1 nicht ermitteln (%2)</translation>
-    </message>
-    <message>
         <source>The print server could not take a job for %1 (%2)</source>
         <translation>Der Druckserver konnte keinen Auftrag für %1 annehmen (%2)</translation>
     </message>
@@ -407,6 +403,18 @@
     <message>
         <source>the printer reports a fault</source>
         <translation>der Drucker meldet eine Störung</translation>
+    </message>
+    <message>
+        <source>The print server name %1 could not be looked up within five seconds</source>
+        <translation>Der Druckservername %1 ließ sich nicht innerhalb von fünf Sekunden auflösen</translation>
+    </message>
+    <message>
+        <source>The print server at %1 closed the connection</source>
+        <translation>Der Druckserver unter %1 hat die Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>The print server at %1 refused the job: printing there needs a login</source>
+        <translation>Der Druckserver unter %1 hat den Auftrag abgelehnt: Zum Drucken ist dort eine Anmeldung nötig</translation>
     </message>
 </context>
 <context>

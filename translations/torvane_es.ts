@@ -301,10 +301,6 @@
         <translation>La impresora %1 rechaza los trabajos</translation>
     </message>
     <message>
-        <source>The print server could not tell the settings of the printer %1 (%2)</source>
-        <translation>El servidor de impresión no ha podido indicar la configuración de la impresora %1 (%2)</translation>
-    </message>
-    <message>
         <source>The print server could not take a job for %1 (%2)</source>
         <translation>El servidor de impresión no ha podido aceptar un trabajo para %1 (%2)</translation>
     </message>
@@ -407,6 +403,18 @@
     <message>
         <source>the printer reports a fault</source>
         <translation>la impresora indica un error</translation>
+    </message>
+    <message>
+        <source>The print server name %1 could not be looked up within five seconds</source>
+        <translation>No se ha podido resolver el nombre del servidor de impresión %1 en cinco segundos</translation>
+    </message>
+    <message>
+        <source>The print server at %1 closed the connection</source>
+        <translation>El servidor de impresión en %1 ha cerrado la conexión</translation>
+    </message>
+    <message>
+        <source>The print server at %1 refused the job: printing there needs a login</source>
+        <translation>El servidor de impresión en %1 ha rechazado el trabajo: para imprimir allí hay que iniciar sesión</translation>
     </message>
 </context>
 <context>

@@ -301,10 +301,6 @@
         <translation>L&apos;imprimante %1 refuse les travaux</translation>
     </message>
     <message>
-        <source>The print server could not tell the settings of the printer %1 (%2)</source>
-        <translation>Le serveur d&apos;impression n&apos;a pas pu indiquer les réglages de l&apos;imprimante %1 (%2)</translation>
-    </message>
-    <message>
         <source>The print server could not take a job for %1 (%2)</source>
         <translation>Le serveur d&apos;impression n&apos;a pas pu accepter de travail pour %1 (%2)</translation>
     </message>
@@ -407,6 +403,18 @@
     <message>
         <source>the printer reports a fault</source>
         <translation>l&apos;imprimante signale un défaut</translation>
+    </message>
+    <message>
+        <source>The print server name %1 could not be looked up within five seconds</source>
+        <translation>Le nom de serveur d&apos;impression %1 n&apos;a pas pu être résolu en cinq secondes</translation>
+    </message>
+    <message>
+        <source>The print server at %1 closed the connection</source>
+        <translation>Le serveur d&apos;impression %1 a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>The print server at %1 refused the job: printing there needs a login</source>
+        <translation>Le serveur d&apos;impression %1 a refusé le travail&#xa0;: il faut s&apos;y connecter pour imprimer</translation>
     </message>
 </context>
 <context>

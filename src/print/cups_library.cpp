@@ -31,9 +31,16 @@ Loaded load()
 
 const CupsLibrary* loadCups(std::string& why)
 {
-    static const Loaded loaded = load();
+    // Never destroyed: a worker left behind at exit may still be calling in.
+    static const Loaded& loaded = *new Loaded(load());
     why = loaded.failure;
     return loaded.failure.empty() ? &loaded.library : nullptr;
+}
+
+const CupsLibrary& cups()
+{
+    std::string why;
+    return *loadCups(why);
 }
 
 } // namespace print

@@ -12,17 +12,18 @@ namespace print {
 
 #define TORVANE_CUPS_FUNCTIONS(X)                                                                                      \
     X(cupsAddOption)                                                                                                   \
-    X(cupsCancelDestJob)                                                                                               \
-    X(cupsCopyDestInfo)                                                                                                \
-    X(cupsCreateDestJob)                                                                                               \
-    X(cupsDoRequest) X(cupsEncryption) X(cupsFinishDestDocument) X(cupsFreeDestInfo) X(cupsFreeDests)                  \
-        X(cupsFreeOptions) X(cupsGetNamedDest) X(cupsGetOption) X(cupsLastError) X(cupsLastErrorString)                \
-            X(cupsParseOptions) X(cupsServer) X(cupsSetPasswordCB2) X(cupsSetServer) X(cupsSetUser)                    \
-                X(cupsStartDestDocument) X(cupsUser) X(cupsWriteRequestData) X(httpAddrFreeList) X(httpAddrGetList)    \
-                    X(httpClose) X(httpConnect2) X(httpSetTimeout) X(ippAddInteger) X(ippAddString) X(ippAddStrings)   \
-                        X(ippDelete) X(ippFindAttribute) X(ippGetBoolean) X(ippGetCount) X(ippGetInteger)              \
-                            X(ippGetString) X(ippNewRequest) X(ippPort) X(pwgMediaForLegacy) X(pwgMediaForPPD)         \
-                                X(pwgMediaForPWG)
+    X(cupsEncodeOptions2)                                                                                              \
+    X(cupsEncryption)                                                                                                  \
+    X(cupsFreeOptions) X(cupsGetOption) X(cupsGetResponse) X(cupsLastErrorString) X(cupsParseOptions)                  \
+        X(cupsSendRequest) X(cupsServer) X(cupsSetPasswordCB2) X(cupsSetServer) X(cupsSetUser) X(cupsUser)             \
+            X(cupsWriteRequestData) X(httpAddrFreeList) X(httpAddrGetList) X(httpClose) X(httpConnect2) X(httpError)   \
+                X(httpFlush) X(httpGetFd) X(httpGetField) X(httpGetState) X(httpGetStatus) X(httpReconnect2)           \
+                    X(httpSetTimeout) X(ippAddBoolean) X(ippAddInteger) X(ippAddString) X(ippAddStrings)               \
+                        X(ippAttributeString) X(ippDelete) X(ippErrorString) X(ippFindAttribute) X(ippFirstAttribute)  \
+                            X(ippGetBoolean) X(ippGetCount) X(ippGetGroupTag) X(ippGetInteger) X(ippGetName)           \
+                                X(ippGetStatusCode) X(ippGetString) X(ippGetValueTag) X(ippLength) X(ippNewRequest)    \
+                                    X(ippNextAttribute) X(ippPort) X(pwgMediaForLegacy) X(pwgMediaForPPD)              \
+                                        X(pwgMediaForPWG)
 
 struct CupsLibrary {
 #define TORVANE_CUPS_POINTER(name) decltype(&::name) name = nullptr;
@@ -33,5 +34,8 @@ struct CupsLibrary {
 // Loads the library once, from any thread. Null when it could not be loaded,
 // with the reason in why.
 const CupsLibrary* loadCups(std::string& why);
+
+// The library, once loadCups has found it loaded.
+const CupsLibrary& cups();
 
 } // namespace print

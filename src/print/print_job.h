@@ -4,9 +4,9 @@
 // runs off the window's thread, and every wait on the print server is bounded.
 
 #include "numeric/message.h"
+#include "print/close_deadline.h"
+#include "print/failure.h"
 
-#include <atomic>
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,31 +14,6 @@
 #include <string_view>
 
 namespace print {
-
-using Clock = std::chrono::steady_clock;
-
-// The program closing, told from any thread: following jobs ends, and no
-// exchange with the server goes on past the cut-off.
-class Closing {
-public:
-    void closeBy(Clock::time_point cutoff) { cutoff_ = cutoff.time_since_epoch().count(); }
-    bool closing() const { return cutoff() != Clock::time_point::max(); }
-    bool pastCutoff() const { return Clock::now() >= cutoff(); }
-    Clock::time_point cutoff() const { return Clock::time_point(Clock::duration(cutoff_.load())); }
-
-private:
-    std::atomic<Clock::rep> cutoff_{Clock::time_point::max().time_since_epoch().count()};
-};
-
-// Why a page did not print, in plain words.
-struct Failure {
-    numeric::Message text; // the whole sentence for this one page
-    // Set when the server or the printer cannot take any page (no server,
-    // not answering, no such printer, refusing jobs): the pages queued
-    // behind fail with this one. A clause, it begins the sentence that
-    // counts them.
-    numeric::Message cause;
-};
 
 // What the user hears of a page after it was handed over.
 struct News {
@@ -59,9 +34,9 @@ struct Paper {
 class PrintJob {
 public:
     // Finds the user's default printer (LPDEST or PRINTER, then lpoptions,
-    // then the server's) with its options and the user's merged in. Raises
+    // then the server's) with its defaults and the user's lpoptions. Raises
     // a Failure when there is none to print on.
-    explicit PrintJob(const Closing& closing);
+    explicit PrintJob(const CloseDeadline& deadline);
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;

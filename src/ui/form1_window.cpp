@@ -164,6 +164,7 @@ void Form1Window::bindEvents()
     onClick("calc", &form::Form1::calcClick);
     onClick("clear", &form::Form1::clearClick);
     onClick("print", &form::Form1::printClick);
+    connect(&printer_, &WindowPrinter::told, this, &Form1Window::tellPrintNews);
 
     // toggled(true) comes both from the user's click and from a procedure
     // selecting the button, so either way its Click procedure runs.

@@ -96,7 +96,7 @@ private:
     // What the print server said while another box was open, to show next.
     std::deque<PrintNews> untoldNews_;
     // Last, so that its threads stop before the controls go.
-    WindowPrinter printer_{*this, [this](const PrintNews& news) { tellPrintNews(news); }};
+    WindowPrinter printer_{*this};
 };
 
 }  // namespace ui

@@ -26,7 +26,8 @@ WindowImage recordWindow(QWidget& window);
 
 // Plays the recorded window onto one PDF page of the paper given, as large as
 // fits within the margins in its own proportions, and returns the PDF file.
-// Safe on any thread.
+// On the window's thread only: playing a recording reads the screen's
+// resolution, and the text needs the font database.
 QByteArray drawPage(const WindowImage& image, const QPageSize& paper);
 
 } // namespace ui

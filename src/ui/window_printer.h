@@ -1,72 +1,64 @@
 #pragma once
 // Printing the window without holding it up. The window is recorded at once,
-// on its own thread, so the page shows it as it was when Print was clicked;
-// one worker thread then makes each page and hands it to the print server,
-// one after another, follows the jobs between pages, and tells back on the
-// window's thread what came of them.
+// on its own thread, so the page shows it as it was when Print was clicked.
+// One worker thread then finds each page's printer and paper and hands the
+// page to the print server, one after another, and follows the jobs between
+// pages. The worker touches nothing of Qt's: it asks the window's thread to
+// play the recording into a PDF of the paper found, and its news reaches the
+// window as a queued signal.
 
 #include "print/print_job.h"
 #include "ui/window_page.h"
 
 #include <QObject>
 
-#include <condition_variable>
-#include <deque>
-#include <functional>
+#include <map>
 #include <memory>
-#include <mutex>
-#include <string>
 #include <thread>
 
 class QWidget;
 
 namespace ui {
 
-// What the window hears of a page; a Failed with no text only settles it.
+// What the window hears of a page; a Failed with no text only settles pages.
 using PrintNews = print::News;
 
 class WindowPrinter : public QObject {
-public:
-    using Listener = std::function<void(const PrintNews&)>;
+    Q_OBJECT
 
-    // onNews hears every page that does not print, or waits, on the
-    // window's thread.
-    WindowPrinter(QWidget& window, Listener onNews);
+public:
+    explicit WindowPrinter(QWidget& window);
     // Stops following the pages handed over at once, and gives the pages
     // still on their way about five seconds in all; a page not handed over
-    // whole by then is cancelled.
+    // whole by then is cancelled. A worker held in a call that cannot be
+    // stopped is left to end by itself, and is never heard from again.
     ~WindowPrinter() override;
 
     // Records the window and queues its page. The busy pointer shows while
     // any page is on its way to the server.
     void print();
 
-private:
-    void work();
-    std::unique_ptr<print::PrintJob> printOne(const WindowImage& image);
-    bool follow(print::PrintJob& job);
-    void tellNews(const print::News& news);
-    int failQueued();
-    void tell(PrintNews news, int settled);
-    void deliver();
+signals:
+    // A page that did not print, or waits.
+    void told(const ui::PrintNews& news);
+    // The worker's news, queued to the window's thread.
+    void workerTold(const ui::PrintNews& news, QPrivateSignal);
+    // The worker knows the paper of a page and waits for it to be drawn.
+    void pageWanted(QPrivateSignal);
 
-    struct Told {
-        PrintNews news;
-        int settled = 0; // pages no longer on their way
-    };
+private:
+    struct Errand; // what the window and the worker share
+    class Worker;
+
+    void hear(const PrintNews& news);
+    void drawWanted();
 
     QWidget& window_;
-    Listener onNews_;
-    print::Closing closing_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<WindowImage> queue_; // under mutex_
-    bool stopping_ = false;         // under mutex_
-    std::deque<Told> outbox_;       // under mutex_
-    int onTheirWay_ = 0;            // the window's thread only
-    std::string lastWaiting_;       // the worker's only
-    print::Clock::time_point lastWaitingAt_;
-    std::thread worker_; // started on the first print
+    std::shared_ptr<Errand> errand_;    // made on the first print
+    std::map<int, WindowImage> images_; // recorded, and not yet drawn or given up
+    int lastPage_ = 0;                  // the number of the page queued last
+    bool busy_ = false;                 // the busy pointer shows
+    std::thread worker_;
 };
 
 } // namespace ui

@@ -2,6 +2,9 @@
 // scripts/test_printer.sh makes the default printer, and the PDF that comes out
 // is rasterised and compared with the window's own image.
 
+#include "child_process.h"
+#include "failing_allocation.h"
+#include "print/name_lookup.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -14,16 +17,17 @@
 #include <QFileSystemWatcher>
 #include <QImage>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <csignal>
+#include <fstream>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -54,16 +58,13 @@ constexpr double kInkTolerance = 0.35;          // seen within 25%
 
 QString run(const QString& program, const QStringList& arguments)
 {
-    // The queue commands live in /usr/sbin, which a user's PATH may lack.
-    QString path = QStandardPaths::findExecutable(program);
-    if (path.isEmpty()) path = QStandardPaths::findExecutable(program, {"/usr/sbin", "/usr/bin"});
-    QProcess process;
-    process.start(path.isEmpty() ? program : path, arguments);
-    const bool ran = process.waitForFinished(30'000) && process.exitStatus() == QProcess::NormalExit;
-    if (!ran || process.exitCode() != 0)
-        ADD_FAILURE() << program.toStdString() << " " << arguments.join(' ').toStdString()
-                      << " failed: " << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    std::vector<std::string> command{program.toStdString()};
+    for (const QString& argument : arguments)
+        command.push_back(argument.toStdString());
+    const ProgramRun ran = runProgram(command, std::chrono::seconds(30));
+    if (!ran.exited || ran.exitCode != 0)
+        ADD_FAILURE() << program.toStdString() << " " << arguments.join(' ').toStdString() << " failed";
+    return QString::fromStdString(ran.out);
 }
 
 // Where cups-pdf writes the queue's files: the "Out" line of its own
@@ -435,6 +436,13 @@ struct PrintFault {
         ClosedOnAStoppedServer,
         NoServer,
         UnknownServerName,
+        NameNeverResolves,
+        ClosedWhileTheNameNeverResolves,
+        HangingUp, // the faulty print server's ways
+        Wants401,
+        Wants403,
+        StallingMidPage,
+        OutOfMemory, // on the print worker, once
         DarkPalette,
         UserOptions
     } arrange;
@@ -481,6 +489,55 @@ const PrintFault kPrintFaults[] = {
      "Page waiting\nThe page waits on NoPaper: the printer is out of paper (Load paper in tray 1).", kAnswerMs, 2, 2},
     {"lpdest_names_a_missing_printer", "GHOST", PrintFault::Nothing,
      "Printer error\nThe printer GHOST named in LPDEST does not exist on the print server.", kAnswerMs, 0},
+    {"name_never_resolves", "Capture", PrintFault::NameNeverResolves,
+     "Printer error\nThe print server name print.torvane.test could not be looked up within five seconds, so nothing "
+     "was printed.",
+     7'000, 0},
+    {"closed_while_the_name_never_resolves", "Capture", PrintFault::ClosedWhileTheNameNeverResolves, "", 0, 0},
+    // A dying cupsd reads the request and hangs up: no printer is missing.
+    {"server_hangs_up_mid_request", "Capture", PrintFault::HangingUp, "Printer error\nThe print server at ", kAnswerMs,
+     0, 1, "fault.sock closed the connection, so nothing was printed."},
+    {"server_wants_a_login_401", "Capture", PrintFault::Wants401, "Printer error\nThe print server at ", kAnswerMs, 0,
+     1, "fault.sock refused the job: printing there needs a login, so nothing was printed."},
+    {"server_wants_a_login_403", "Capture", PrintFault::Wants403, "Printer error\nThe print server at ", kAnswerMs, 0,
+     1, "fault.sock refused the job: printing there needs a login, so nothing was printed."},
+    // The job is made, its page never arrives whole, and the server can no
+    // longer be asked to cancel it; the page behind fails in the same box.
+    {"server_stalls_mid_page", "Capture", PrintFault::StallingMidPage, "Printer error\nThe print server at ", 9'000, 1,
+     2, "fault.sock is not answering, so 2 pages were not printed."},
+    // The page behind prints.
+    {"out_of_memory_on_the_worker", "Capture", PrintFault::OutOfMemory,
+     "Printer error\nThere was not enough memory to make or send the page, so nothing was printed.", kAnswerMs, 1, 2},
+};
+
+// A name server that never answers, until the test is over.
+class SilentResolver {
+public:
+    static void start()
+    {
+        const std::lock_guard lock(mutex_);
+        over_ = false;
+        print::useResolver(&lookUp);
+    }
+    static void stop()
+    {
+        print::useResolver(nullptr);
+        const std::lock_guard lock(mutex_);
+        over_ = true;
+        released_.notify_all();
+    }
+
+private:
+    static http_addrlist_t* lookUp(const char*, int, const char*)
+    {
+        std::unique_lock lock(mutex_);
+        released_.wait(lock, [] { return over_; });
+        return nullptr;
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::condition_variable released_;
+    static inline bool over_ = true;
 };
 
 void PrintTo(const PrintFault& fault, std::ostream* out)
@@ -494,12 +551,7 @@ protected:
     {
         WindowTest::SetUp();
         ASSERT_TRUE(home_.isValid());
-        QProcess start;
-        start.start(QStringLiteral("bash"),
-                    {QStringLiteral(TORVANE_TESTS_DIR "/ui/private_print_server.sh"), home_.path()});
-        ASSERT_TRUE(start.waitForFinished(30'000) && start.exitCode() == 0)
-            << "the private print server did not start: " << start.readAllStandardError().toStdString();
-        serverPid_ = start.readAllStandardOutput().trimmed().toLongLong();
+        serverPid_ = startServer({"bash", TORVANE_TESTS_DIR "/ui/private_print_server.sh", home_.path().toStdString()});
         socket_ = home_.filePath(QStringLiteral("cups.sock")).toUtf8();
         server_.emplace("CUPS_SERVER", socket_);
         queue_.emplace("LPDEST", GetParam().queue);
@@ -507,11 +559,40 @@ protected:
 
     void TearDown() override
     {
-        const auto pid = static_cast<pid_t>(serverPid_);
-        if (pid > 0 && ::kill(pid, SIGCONT) == 0 && ::kill(pid, SIGTERM) == 0)
-            (void)QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, kAnswerMs); // gone before its folder goes
+        // Gone before its folder goes.
+        for (const pid_t pid : {faultyServerPid_, serverPid_})
+            if (pid > 0 && ::kill(pid, SIGCONT) == 0 && ::kill(pid, SIGTERM) == 0)
+                (void)QTest::qWaitFor([pid] { return ended(pid); }, kAnswerMs);
+        SilentResolver::stop();
         if (desktop_) QApplication::setPalette(*desktop_);
         WindowTest::TearDown();
+    }
+
+    // Whether the server has ended. It is not this test's child, and until
+    // the system reaps it, it stays a zombie.
+    static bool ended(pid_t pid)
+    {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string line;
+        std::getline(stat, line);
+        const auto name = line.rfind(") "); // the name before the state may hold anything
+        return name == std::string::npos || line.compare(name + 2, 1, "Z") == 0;
+    }
+
+    // Starts a server that goes to the background and prints its process id.
+    static pid_t startServer(const std::vector<std::string>& command)
+    {
+        const ProgramRun started = runProgram(command, std::chrono::seconds(30));
+        EXPECT_TRUE(started.exited && started.exitCode == 0) << command[1] << " did not start";
+        return static_cast<pid_t>(std::atoll(started.out.c_str()));
+    }
+
+    // The faulty print server, in the given way, made the print server.
+    void startFaultyServer(const char* way)
+    {
+        const QString socket = home_.filePath(QStringLiteral("fault.sock"));
+        faultyServerPid_ = startServer({TORVANE_FAULTY_PRINT_SERVER, way, socket.toStdString(), socket_.toStdString()});
+        server_.emplace("CUPS_SERVER", socket.toUtf8());
     }
 
     // An empty temporary folder that tells of every file made in it, even
@@ -558,7 +639,8 @@ protected:
     int jobsOnServer() { return run(QStringLiteral("lpstat"), {"-W", "all", "-o"}).count('\n'); }
 
     QTemporaryDir home_;
-    qint64 serverPid_ = 0;
+    pid_t serverPid_ = 0;
+    pid_t faultyServerPid_ = 0;
     QByteArray socket_;
     std::optional<QFileSystemWatcher> watcher_;
     int temporaryFolderChanges_ = 0;
@@ -586,13 +668,33 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
         break;
     case PrintFault::ServerStopped:
     case PrintFault::ClosedOnAStoppedServer:
-        ::kill(static_cast<pid_t>(serverPid_), SIGSTOP);
+        ::kill(serverPid_, SIGSTOP);
         break;
     case PrintFault::NoServer:
         server_.emplace("CUPS_SERVER", home_.filePath("no.sock").toUtf8());
         break;
     case PrintFault::UnknownServerName:
         server_.emplace("CUPS_SERVER", "torvane-no-such-host.invalid");
+        break;
+    case PrintFault::NameNeverResolves:
+    case PrintFault::ClosedWhileTheNameNeverResolves:
+        SilentResolver::start();
+        server_.emplace("CUPS_SERVER", "print.torvane.test");
+        break;
+    case PrintFault::HangingUp:
+        startFaultyServer("hang-up");
+        break;
+    case PrintFault::Wants401:
+        startFaultyServer("401");
+        break;
+    case PrintFault::Wants403:
+        startFaultyServer("403");
+        break;
+    case PrintFault::StallingMidPage:
+        startFaultyServer("stall");
+        break;
+    case PrintFault::OutOfMemory:
+        failNextAllocationOn("torvane-print");
         break;
     }
 
@@ -612,13 +714,15 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
     for (int i = 0; i < fault.clicks; ++i)
         click("print");
     EXPECT_NE(QApplication::overrideCursor(), nullptr); // busy while the page is on its way
-    if (fault.arrange == PrintFault::ClosedOnAStoppedServer) {
+    if (fault.arrange == PrintFault::ClosedOnAStoppedServer ||
+        fault.arrange == PrintFault::ClosedWhileTheNameNeverResolves) {
         repaint.stop();
         window->removeEventFilter(&painted);
         clock.restart();
         window.reset(); // the pages on their way get about five seconds in all
         EXPECT_LT(clock.elapsed(), 6'500);
-        ::kill(static_cast<pid_t>(serverPid_), SIGCONT);
+        ::kill(serverPid_, SIGCONT);
+        server_.emplace("CUPS_SERVER", socket_);
         QTest::qWait(1000); // what the server was sent, it now reads
         EXPECT_EQ(jobsOnServer(), 0);
         return;
@@ -630,11 +734,13 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
         for (SeenBox& box : takeBoxes())
             boxes.push_back(std::move(box));
     }
-    if (!*fault.box) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return captured().size() == fault.clicks; }, kAnswerMs))
+    if (!*fault.box || fault.arrange == PrintFault::OutOfMemory) {
+        const int pagesOut = *fault.box ? fault.clicks - 1 : fault.clicks;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return captured().size() == pagesOut; }, kAnswerMs))
             << captured().size() << " pages came out";
         QTest::qWait(1500); // the job is followed after its page is out
-        boxes = takeBoxes();
+        for (SeenBox& box : takeBoxes())
+            boxes.push_back(std::move(box));
     }
     repaint.stop();
     window->removeEventFilter(&painted);
@@ -656,7 +762,7 @@ TEST_P(PrintFaults, each_gives_its_box_while_the_window_goes_on)
     }
     window.reset(); // its print threads end with it, before the environment changes
 
-    ::kill(static_cast<pid_t>(serverPid_), SIGCONT);
+    ::kill(serverPid_, SIGCONT);
     server_.emplace("CUPS_SERVER", socket_);
     EXPECT_EQ(jobsOnServer(), fault.jobsOnServer);
     if (watcher_) {
