@@ -15,7 +15,7 @@
 // counted; it is let run between repeats, outside the clock.
 
 #include "tools/driven_window.h"
-#include "ui/form1_window.h"
+#include "ui/calculator_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    ui::Form1Window window(QLocale(QLocale::English, QLocale::UnitedStates));
+    ui::CalculatorWindow window(QLocale(QLocale::English, QLocale::UnitedStates));
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");

@@ -1,6 +1,6 @@
 // The calculator: one window, shown until the user closes it.
 
-#include "ui/form1_window.h"
+#include "ui/calculator_window.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.torvane.torvane"));
     // Words follow the desktop's message language, numbers LC_NUMERIC.
     const ui::Translations translations(QLocale::system());
-    ui::Form1Window window(QLocale::system());
+    ui::CalculatorWindow window(QLocale::system());
     window.show();
     window.activateWindow();
     return QApplication::exec();

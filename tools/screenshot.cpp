@@ -5,7 +5,7 @@
 // what the procedures wrote, not a mock-up.
 
 #include "tools/driven_window.h"
-#include "ui/form1_window.h"
+#include "ui/calculator_window.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     // The words in the desktop's language (LANGUAGE=de shows the German
     // window); the figures are the worked example's, written with points.
     const ui::Translations translations(QLocale::system());
-    ui::Form1Window window(QLocale(QLocale::English, QLocale::UnitedStates));
+    ui::CalculatorWindow window(QLocale(QLocale::English, QLocale::UnitedStates));
     window.show();
     window.activateWindow();
     settle(window);

@@ -433,7 +433,7 @@
     </message>
 </context>
 <context>
-    <name>ui::Form1Window</name>
+    <name>ui::CalculatorWindow</name>
     <message>
         <source>Solve for a Ratio…</source>
         <translation>Buscar valor para una relación…</translation>

@@ -6,7 +6,7 @@
 
 #include "form/circle.h"
 #include "form/figures.h"
-#include "form/form1.h"
+#include "form/calculator.h"
 #include "form/out_of_date.h"
 #include "form/ratio_steps.h"
 #include "numeric/checked_arithmetic.h"
@@ -33,29 +33,29 @@ void readLengthsIn(const FormView& view, const NumberLocale& locale, ToCentimetr
     const auto length = [&](Field field) {
         return readFigure(view, field, locale, [&](const std::string& text) {
             const double typed = parseStrict(text, locale);
-            if (field == Field::gasketbore) out.typedGasketBore = typed;
+            if (field == Field::gasketBore) out.typedGasketBore = typed;
             return toCentimetres(typed);
         });
     };
     const auto empty = [&](Field field) { return view.text(field).empty(); };
-    const bool topLand = view.isUsetoplandChecked();
+    const bool topLand = view.deadAreaTicked();
 
     out.bore = length(Field::bore);
     out.stroke = length(Field::stroke);
     const bool gasketBoreRead = [&] {
-        if (empty(Field::piston) && !topLand) return false;
-        out.piston = length(Field::piston);
-        if (empty(Field::topring) && !topLand) return false;
-        out.topring = length(Field::topring);
-        if (empty(Field::gasketbore)) return false;
-        length(Field::gasketbore);
-        if (empty(Field::compthick) || unknown == Field::compthick) return true;
-        length(Field::compthick);
+        if (empty(Field::pistonDiameter) && !topLand) return false;
+        out.piston = length(Field::pistonDiameter);
+        if (empty(Field::topRingDepth) && !topLand) return false;
+        out.topring = length(Field::topRingDepth);
+        if (empty(Field::gasketBore)) return false;
+        length(Field::gasketBore);
+        if (empty(Field::gasketThickness) || unknown == Field::gasketThickness) return true;
+        length(Field::gasketThickness);
         return true;
     }();
     // The thickness is worked out through the gasket bore.
-    if (unknown == Field::compthick && !gasketBoreRead) length(Field::gasketbore);
-    if (unknown != Field::deck) out.deck = length(Field::deck);
+    if (unknown == Field::gasketThickness && !gasketBoreRead) length(Field::gasketBore);
+    if (unknown != Field::deckHeight) out.deck = length(Field::deckHeight);
 }
 
 }  // namespace
@@ -66,8 +66,8 @@ bool entriesMissing(FormView& view, std::optional<Field> unknown)
     // which Field lists them, whatever order the window visits them in.
     std::optional<Field> firstMissing;
     for (const Field field : view.textFields()) {
-        if (field == Field::gasketbore || field == Field::compthick || field == Field::gasketvol) continue;
-        if ((field == Field::piston || field == Field::topring) && !view.isUsetoplandChecked()) continue;
+        if (field == Field::gasketBore || field == Field::gasketThickness || field == Field::gasketVolume) continue;
+        if ((field == Field::pistonDiameter || field == Field::topRingDepth) && !view.deadAreaTicked()) continue;
         if (field == unknown) continue;
         if (view.text(field).empty() && (!firstMissing || field < *firstMissing)) firstMissing = field;
     }
@@ -95,11 +95,11 @@ Volumes readVolumes(const FormView& view, const NumberLocale& locale, const Leng
     Volumes v;
     v.boreArea = checkedMul(halfSquared(cm.bore), kPi);
     v.swept = checkedMul(v.boreArea, cm.stroke);
-    if (view.isUsetoplandChecked())
+    if (view.deadAreaTicked())
         v.deadArea = checkedMul(checkedMul(checkedSub(halfSquared(cm.bore), halfSquared(cm.piston)), kPi), cm.topring);
     v.deck = checkedMul(v.boreArea, cm.deck);
-    const double gasket = volume(Field::gasketvol);
-    const double chamber = volume(Field::chamb);
+    const double gasket = volume(Field::gasketVolume);
+    const double chamber = volume(Field::chamber);
     v.chamberAndGasket = checkedStep(chamber + gasket);
     v.dome = volume(Field::dome);
     return v;
@@ -111,21 +111,21 @@ double clearanceOf(const Volumes& v, bool withDeadArea)
                         : checkedSub(checkedAdd(v.chamberAndGasket, v.deck), v.dome);
 }
 
-void Form1::calcClick()
+void Calculator::calculate()
 {
     if (entriesMissing(view_)) return;
     const Lengths cm = readLengths(view_, locale_);
 
     const Currency ratio = computing(kFiguresTooLarge, [&] {
         const Volumes volumes = readVolumes(view_, locale_, cm);
-        const double clearance = clearanceOf(volumes, view_.isUsetoplandChecked());
+        const double clearance = clearanceOf(volumes, view_.deadAreaTicked());
         const double total = checkedAdd(clearance, volumes.swept);
         return computing(clearance == 0 ? kNoClearance : kRatioTooLarge,
                          [&] { return Currency::fromDouble(checkedDiv(total, clearance)); });
     });
 
-    view_.setCaption(Caption::vorsil, ratio.text(locale_));
-    view_.keepBasis(Caption::vorsil, basisOf(view_, Caption::vorsil));
+    view_.setResult(Result::ratio, ratio.text(locale_));
+    view_.keepBasis(Result::ratio, basisOf(view_, Result::ratio));
 }
 
 }  // namespace form

@@ -3,23 +3,23 @@
 // none stands beside lengths it was not computed from; the ratio waits for the
 // next calculation.
 
-#include "form/form1.h"
+#include "form/calculator.h"
 
 namespace form {
 
-void Form1::formLoad()
+void Calculator::start()
 {
     view_.setSelected(Option::inches, true);
     view_.setSelected(Option::mm, false);
-    view_.setCaption(Caption::Label18, "Cu In");
+    view_.setResult(Result::capacityUnit, "Cu In");
 }
 
-void Form1::inchesClick()
+void Calculator::inchesChosen()
 {
     changeUnit("Cu In");
 }
 
-void Form1::mmClick()
+void Calculator::mmChosen()
 {
     changeUnit("CC");
 }
@@ -29,26 +29,26 @@ void Form1::mmClick()
 // bore or stroke is, or when it cannot be computed. The gasket volume is then
 // computed again from its dimensions, as on leaving them; one the user typed
 // without dimensions stays.
-void Form1::changeUnit(const char* capacityUnit)
+void Calculator::changeUnit(const char* capacityUnit)
 {
-    view_.setCaption(Caption::Label18, capacityUnit);
-    view_.setCaption(Caption::Label17, {});
+    view_.setResult(Result::capacityUnit, capacityUnit);
+    view_.setResult(Result::capacity, {});
     showCapacity();
     showGasketVolume();
 }
 
 // Returns the entries to their start-up state, ready for the next engine from
 // the first field; the last ratio and capacity stay on display.
-void Form1::clearClick()
+void Calculator::clear()
 {
     for (const Field field : view_.textFields()) view_.setText(field, {});
     view_.setSelected(Option::inches, true);
     view_.setSelected(Option::mm, false);
-    view_.setUsetoplandChecked(false);
-    view_.moveFocus(Field::cyls);
+    view_.tickDeadArea(false);
+    view_.moveFocus(Field::cylinders);
 }
 
-void Form1::printClick()
+void Calculator::print()
 {
     view_.printImage();
 }

@@ -15,7 +15,7 @@ std::string_view nameOf(Option option)
     return option == Option::inches ? "inches" : "mm";
 }
 
-std::string_view nameOf(Caption caption)
+std::string_view nameOf(Result caption)
 {
     static constexpr std::array<std::string_view, 3> names = {"vorsil", "Label17", "Label18"};
     return names.at(static_cast<std::size_t>(caption));

@@ -7,17 +7,20 @@
 
 namespace form {
 
-enum class Field { cyls, bore, stroke, chamb, dome, deck, gasketbore, compthick, gasketvol, piston, topring };
+enum class Field {
+    cylinders, bore, stroke, chamber, dome, deckHeight, gasketBore, gasketThickness, gasketVolume, pistonDiameter,
+    topRingDepth,
+};
 enum class Option { inches, mm };
-enum class Caption { vorsil, Label17, Label18 };
+enum class Result { ratio, capacity, capacityUnit };
 
 inline constexpr std::array allFields = {
-    Field::cyls,     Field::bore,      Field::stroke,    Field::chamb,  Field::dome,    Field::deck,
-    Field::gasketbore, Field::compthick, Field::gasketvol, Field::piston, Field::topring,
+    Field::cylinders,     Field::bore,      Field::stroke,    Field::chamber,  Field::dome,    Field::deckHeight,
+    Field::gasketBore, Field::gasketThickness, Field::gasketVolume, Field::pistonDiameter, Field::topRingDepth,
 };
 
 std::string_view nameOf(Field field);
 std::string_view nameOf(Option option);
-std::string_view nameOf(Caption caption);
+std::string_view nameOf(Result caption);
 
 }  // namespace form

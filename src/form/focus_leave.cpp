@@ -8,7 +8,7 @@
 
 #include "form/circle.h"
 #include "form/figures.h"
-#include "form/form1.h"
+#include "form/calculator.h"
 #include "form/out_of_date.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
@@ -20,7 +20,7 @@ namespace form {
 
 using namespace numeric;
 
-void Form1::showCapacity()
+void Calculator::showCapacity()
 {
     const std::string boreText = view_.text(Field::bore);
     if (boreText.empty()) return;
@@ -28,28 +28,28 @@ void Form1::showCapacity()
     if (strokeText.empty()) return;
 
     const double stroke = leadingNumber(view_, Field::stroke, locale_);
-    const double cylinders = leadingNumber(view_, Field::cyls, locale_);
+    const double cylinders = leadingNumber(view_, Field::cylinders, locale_);
     const double bore = leadingNumber(view_, Field::bore, locale_);
     double capacity =
         computing(kFiguresTooLarge, [&] { return checkedStep(halfSquared(bore) * kCapacityPi * stroke * cylinders); });
     // Cubic inches unless millimetres are chosen; then cubic mm to cc.
     if (view_.isSelected(Option::mm)) capacity = checkedDiv(capacity, 1000);
 
-    view_.setCaption(Caption::Label17, numberText(capacity, locale_));
-    view_.keepBasis(Caption::Label17, basisOf(view_, Caption::Label17));
+    view_.setResult(Result::capacity, numberText(capacity, locale_));
+    view_.keepBasis(Result::capacity, basisOf(view_, Result::capacity));
 }
 
-void Form1::showGasketVolume()
+void Calculator::showGasketVolume()
 {
     // Without both gasket dimensions there is nothing to compute from, and
     // writing 0 would silently replace a volume the user typed; the gasket
     // reminder then asks for what is missing.
-    if (view_.text(Field::gasketbore).empty() || view_.text(Field::compthick).empty()) return;
+    if (view_.text(Field::gasketBore).empty() || view_.text(Field::gasketThickness).empty()) return;
 
     // ((gasket bore / 2)^2 * pi) * thickness, in cubic units of the typed length.
     const auto cubicLength = [this] {
-        const double thickness = wholeNumber(view_, Field::compthick, locale_);
-        const double gasketBore = wholeNumber(view_, Field::gasketbore, locale_);
+        const double thickness = wholeNumber(view_, Field::gasketThickness, locale_);
+        const double gasketBore = wholeNumber(view_, Field::gasketBore, locale_);
         return computing(kFiguresTooLarge, [&] { return checkedStep(halfSquared(gasketBore) * kPi * thickness); });
     };
 
@@ -61,16 +61,16 @@ void Form1::showGasketVolume()
     }
     if (view_.isSelected(Option::mm)) volume = cubicLength() / 1000.0;
 
-    view_.setText(Field::gasketvol, volume ? numberText(*volume, locale_) : std::string());
+    view_.setText(Field::gasketVolume, volume ? numberText(*volume, locale_) : std::string());
 }
 
-void Form1::gasketvolLostFocus()
+void Calculator::leftGasketVolume()
 {
-    const bool volumeMissing = view_.text(Field::gasketvol).empty();
-    const bool dimensionMissing = view_.text(Field::gasketbore).empty() || view_.text(Field::compthick).empty();
+    const bool volumeMissing = view_.text(Field::gasketVolume).empty();
+    const bool dimensionMissing = view_.text(Field::gasketBore).empty() || view_.text(Field::gasketThickness).empty();
     if (volumeMissing && dimensionMissing) {
         view_.showMessage(kGasketMessage);
-        view_.moveFocus(Field::gasketbore);
+        view_.moveFocus(Field::gasketBore);
     }
 }
 

@@ -37,14 +37,14 @@ public:
     // as the user's click would; deselecting runs nothing.
     virtual void setSelected(Option option, bool selected) = 0;
 
-    virtual bool isUsetoplandChecked() const = 0;
-    virtual void setUsetoplandChecked(bool checked) = 0;
+    virtual bool deadAreaTicked() const = 0;
+    virtual void tickDeadArea(bool checked) = 0;
 
-    virtual std::string caption(Caption caption) const = 0;
-    virtual void setCaption(Caption caption, const std::string& text) = 0;
+    virtual std::string result(Result caption) const = 0;
+    virtual void setResult(Result caption, const std::string& text) = 0;
     // Kept beside a result by the procedure that writes it, until its next run.
-    virtual void keepBasis(Caption result, Basis basis) = 0;
-    virtual Basis keptBasis(Caption result) const = 0;
+    virtual void keepBasis(Result result, Basis basis) = 0;
+    virtual Basis keptBasis(Result result) const = 0;
     virtual void moveFocus(Field field) = 0;
 
     // Every text field of the window, in the window's own order.

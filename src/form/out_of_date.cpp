@@ -2,23 +2,23 @@
 
 namespace form {
 
-Basis basisOf(const FormView& view, Caption result)
+Basis basisOf(const FormView& view, Result result)
 {
     Basis basis;
     for (const Field field : allFields) {
-        const bool read = result == Caption::vorsil || field == Field::cyls || field == Field::bore ||
+        const bool read = result == Result::ratio || field == Field::cylinders || field == Field::bore ||
                           field == Field::stroke;
         if (read) basis.texts.push_back(view.text(field));
     }
     basis.inches = view.isSelected(Option::inches);
     basis.mm = view.isSelected(Option::mm);
-    basis.deadArea = result == Caption::vorsil && view.isUsetoplandChecked();
+    basis.deadArea = result == Result::ratio && view.deadAreaTicked();
     return basis;
 }
 
-bool isOutOfDate(const FormView& view, Caption result)
+bool isOutOfDate(const FormView& view, Result result)
 {
-    return !view.caption(result).empty() && view.keptBasis(result) != basisOf(view, result);
+    return !view.result(result).empty() && view.keptBasis(result) != basisOf(view, result);
 }
 
 }  // namespace form

@@ -11,9 +11,9 @@ namespace form {
 // What the window holds now of what result is worked out from: for the ratio
 // every entry, the unit and the dead-area tick; for the capacity the number of
 // cylinders, bore, stroke and the unit.
-Basis basisOf(const FormView& view, Caption result);
+Basis basisOf(const FormView& view, Result result);
 
 // An empty result is never out of date.
-bool isOutOfDate(const FormView& view, Caption result);
+bool isOutOfDate(const FormView& view, Result result);
 
 }  // namespace form

@@ -2,7 +2,7 @@
 
 #include "form/circle.h"
 #include "form/figures.h"
-#include "form/form1.h"
+#include "form/calculator.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
 #include "numeric/number_text.h"
@@ -48,15 +48,15 @@ public:
     void replaceText(Field field, const std::string& text) override { texts_[field] = text; }
     bool isSelected(Option option) const override { return window_.isSelected(option); }
     void setSelected(Option, bool) override {}
-    bool isUsetoplandChecked() const override { return window_.isUsetoplandChecked(); }
-    void setUsetoplandChecked(bool) override {}
-    std::string caption(Caption caption) const override { return window_.caption(caption); }
-    void setCaption(Caption caption, const std::string& text) override
+    bool deadAreaTicked() const override { return window_.deadAreaTicked(); }
+    void tickDeadArea(bool) override {}
+    std::string result(Result caption) const override { return window_.result(caption); }
+    void setResult(Result caption, const std::string& text) override
     {
-        if (caption == Caption::vorsil) ratio = text;
+        if (caption == Result::ratio) ratio = text;
     }
-    void keepBasis(Caption, Basis) override {}
-    Basis keptBasis(Caption caption) const override { return window_.keptBasis(caption); }
+    void keepBasis(Result, Basis) override {}
+    Basis keptBasis(Result caption) const override { return window_.keptBasis(caption); }
     void moveFocus(Field) override {}
     std::vector<Field> textFields() const override { return window_.textFields(); }
     void showMessage(numeric::Text) override {}
@@ -92,26 +92,26 @@ std::string_view withoutToOne(std::string_view ratio)
 bool solvesForRatio(Field field)
 {
     switch (field) {
-    case Field::chamb:
+    case Field::chamber:
     case Field::dome:
-    case Field::gasketvol:
-    case Field::deck:
-    case Field::compthick: return true;
+    case Field::gasketVolume:
+    case Field::deckHeight:
+    case Field::gasketThickness: return true;
     default: return false;
     }
 }
 
 RatioSolver::RatioSolver(const FormView& view, NumberLocale locale, Field field)
     : view_(view), locale_(std::move(locale)), field_(field), cm_(readLengths(view_, locale_, field)),
-      decimals_(field != Field::deck && field != Field::compthick ? 2 : view.isSelected(Option::mm) ? 3 : 4)
+      decimals_(field != Field::deckHeight && field != Field::gasketThickness ? 2 : view.isSelected(Option::mm) ? 3 : 4)
 {
 }
 
 Solution RatioSolver::solve(std::string_view wantedRatio) const
 {
     Solution solution;
-    if (field_ == Field::gasketvol && !view_.text(Field::gasketbore).empty() &&
-        !view_.text(Field::compthick).empty()) {
+    if (field_ == Field::gasketVolume && !view_.text(Field::gasketBore).empty() &&
+        !view_.text(Field::gasketThickness).empty()) {
         solution.refusal = {kGasketVolumeFromDimensions};
         return solution;
     }
@@ -146,24 +146,24 @@ Solution RatioSolver::solve(std::string_view wantedRatio) const
 // the wanted ratio needs: swept / (ratio - 1).
 double RatioSolver::roundedFigure(double wanted, Solution& solution) const
 {
-    const Volumes volumes = readVolumes(view_, locale_, cm_, field_ == Field::compthick ? Field::gasketvol : field_);
+    const Volumes volumes = readVolumes(view_, locale_, cm_, field_ == Field::gasketThickness ? Field::gasketVolume : field_);
     if (volumes.swept == 0) {
         solution.refusal = {kNoSwept};
         return 0;
     }
     const double needed = checkedDiv(volumes.swept, checkedSub(wanted, 1));
-    const double others = clearanceOf(volumes, view_.isUsetoplandChecked());
+    const double others = clearanceOf(volumes, view_.deadAreaTicked());
     const double missing = checkedSub(needed, others);  // what the unknown adds to the clearance
 
     double figure = 0;
     switch (field_) {
     case Field::dome: figure = -missing; break;
-    case Field::deck: {
+    case Field::deckHeight: {
         const double deckCm = checkedDiv(missing, volumes.boreArea);
         figure = view_.isSelected(Option::mm) ? checkedMul(deckCm, 10) : checkedDiv(deckCm, 2.54);
         break;
     }
-    case Field::compthick: {
+    case Field::gasketThickness: {
         // The gasket volume's formula turned round: cc back to cubic inches
         // under inches, to cubic mm under mm, over the gasket bore's area.
         const double area = checkedMul(halfSquared(cm_.typedGasketBore), kPi);
@@ -185,8 +185,8 @@ double RatioSolver::roundedFigure(double wanted, Solution& solution) const
     // falls as the figure grows, so the least figure allowed gives the most.
     const double step = 1 / std::pow(10.0, decimals_);
     std::optional<double> least;
-    if (field_ == Field::chamb || field_ == Field::compthick) least = step;
-    if (field_ == Field::gasketvol) least = 0.0;
+    if (field_ == Field::chamber || field_ == Field::gasketThickness) least = step;
+    if (field_ == Field::gasketVolume) least = 0.0;
     const std::optional<double> other = otherLength();
     const bool quenchBinds = other && (!least || rounded(step - *other, decimals_) > *least);
     if (quenchBinds) least = rounded(step - *other, decimals_);
@@ -210,18 +210,18 @@ double RatioSolver::roundedFigure(double wanted, Solution& solution) const
 std::string RatioSolver::ratioWith(double figure) const
 {
     TrialView trial(view_, field_, numberText(figure, locale_));
-    Form1 calculator(trial, locale_);
-    if (field_ == Field::compthick) calculator.compthickLostFocus();
-    calculator.calcClick();
+    Calculator calculator(trial, locale_);
+    if (field_ == Field::gasketThickness) calculator.leftGasketThickness();
+    calculator.calculate();
     return trial.ratio;
 }
 
 // When solving the deck height or the thickness, the other of the two, if it holds a figure.
 std::optional<double> RatioSolver::otherLength() const
 {
-    if (field_ != Field::deck && field_ != Field::compthick) return {};
+    if (field_ != Field::deckHeight && field_ != Field::gasketThickness) return {};
     try {
-        return parseStrict(view_.text(field_ == Field::deck ? Field::compthick : Field::deck), locale_);
+        return parseStrict(view_.text(field_ == Field::deckHeight ? Field::gasketThickness : Field::deckHeight), locale_);
     } catch (const RuntimeError&) {
         return {};
     }
@@ -234,7 +234,7 @@ void RatioSolver::compare(double figure, Solution& solution) const
     std::optional<double> now;
     if (const std::string text = view_.text(field_); !text.empty()) {
         try {
-            const bool length = field_ == Field::deck || field_ == Field::compthick;
+            const bool length = field_ == Field::deckHeight || field_ == Field::gasketThickness;
             now = length ? parseStrict(text, locale_) : parseLenient(text, locale_);
         } catch (const RuntimeError&) {
             // Not a figure: there is nothing to compare with.
@@ -259,18 +259,18 @@ void RatioSolver::compare(double figure, Solution& solution) const
 // cc and mm are the same in every language; an inch has its own word.
 Message RatioSolver::unit() const
 {
-    if (field_ != Field::deck && field_ != Field::compthick) return std::string("cc");
+    if (field_ != Field::deckHeight && field_ != Field::gasketThickness) return std::string("cc");
     if (view_.isSelected(Option::mm)) return std::string("mm");
     if (view_.isSelected(Option::inches)) return USER_TEXT("form", "in");
     return {};
 }
 
-void Form1::solveForRatio(Field field)
+void Calculator::solveForRatio(Field field)
 {
     if (!solvesForRatio(field) || entriesMissing(view_, field)) return;
-    if (field == Field::compthick && view_.text(Field::gasketbore).empty()) {
+    if (field == Field::gasketThickness && view_.text(Field::gasketBore).empty()) {
         view_.showMessage(kGasketBoreToSolveMessage);
-        view_.moveFocus(Field::gasketbore);
+        view_.moveFocus(Field::gasketBore);
         return;
     }
     const RatioSolver solver(view_, locale_, field);
@@ -280,8 +280,8 @@ void Form1::solveForRatio(Field field)
     if (solution.figure.empty()) return;
 
     view_.replaceText(field, solution.figure);
-    if (field == Field::compthick) compthickLostFocus();
-    calcClick();
+    if (field == Field::gasketThickness) leftGasketThickness();
+    calculate();
     view_.moveFocus(field);
 }
 

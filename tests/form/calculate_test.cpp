@@ -33,61 +33,61 @@ const std::vector<Engine> engines = {
     {"worked example in inches", Option::inches, false, example1(), "9.9417"},
     {"worked example in mm with dead area", Option::mm, true, workedExample(true), "11.8834"},
     {"same engine in inches", Option::inches, false,
-     {{cyls, "8"}, {bore, "4"}, {stroke, "3"}, {deck, "0.01"}, {chamb, "60"}, {dome, "0"}, {gasketvol, "8"}}, "9.8163"},
+     {{cylinders, "8"}, {bore, "4"}, {stroke, "3"}, {deckHeight, "0.01"}, {chamber, "60"}, {dome, "0"}, {gasketVolume, "8"}}, "9.8163"},
     {"same engine in mm", Option::mm, false,
-     {{cyls, "8"}, {bore, "101.6"}, {stroke, "76.2"}, {deck, "0.254"}, {chamb, "60"}, {dome, "0"}, {gasketvol, "8"}}, "9.8163"},
+     {{cylinders, "8"}, {bore, "101.6"}, {stroke, "76.2"}, {deckHeight, "0.254"}, {chamber, "60"}, {dome, "0"}, {gasketVolume, "8"}}, "9.8163"},
 
     // Lenient volumes: leading number or 0.
-    {"gasket volume empty counts as 0", Option::inches, false, example1({{gasketvol, ""}}), "11.0822"},
-    {"chamber with a unit after it", Option::inches, false, example1({{chamb, "64cc"}}), "9.9417"},
-    {"gasket volume with a comma reads its whole part", Option::inches, false, example1({{gasketvol, "9,2"}}), "9.9638"},
-    {"a blank chamber counts as 0", Option::inches, false, example1({{chamb, " "}}), "42.9546"},
+    {"gasket volume empty counts as 0", Option::inches, false, example1({{gasketVolume, ""}}), "11.0822"},
+    {"chamber with a unit after it", Option::inches, false, example1({{chamber, "64cc"}}), "9.9417"},
+    {"gasket volume with a comma reads its whole part", Option::inches, false, example1({{gasketVolume, "9,2"}}), "9.9638"},
+    {"a blank chamber counts as 0", Option::inches, false, example1({{chamber, " "}}), "42.9546"},
     {"dome of -5 adds to the clearance", Option::inches, false, example1({{dome, "-5"}}), "9.9417"},
     {"dome of 5 takes from the clearance", Option::inches, false, example1({{dome, "5"}}), "11.1952"},
-    {"cylinders are only checked for text", Option::inches, false, example1({{cyls, "abc"}}), "9.9417"},
-    {"negative clearance gives a negative ratio", Option::inches, false, example1({{chamb, "0"}, {gasketvol, ""}, {dome, "50"}}),
+    {"cylinders are only checked for text", Option::inches, false, example1({{cylinders, "abc"}}), "9.9417"},
+    {"negative clearance gives a negative ratio", Option::inches, false, example1({{chamber, "0"}, {gasketVolume, ""}, {dome, "50"}}),
      "-14.5184"},
 
     // Strict lengths.
     {"blank bore", Option::inches, false, example1({{bore, " "}}), ErrorKind::TypeMismatch, "bore: ' ' is not a number."},
     {"blank stroke", Option::inches, false, example1({{stroke, " "}}), ErrorKind::TypeMismatch},
-    {"blank deck", Option::inches, false, example1({{deck, " "}}), ErrorKind::TypeMismatch},
+    {"blank deck", Option::inches, false, example1({{deckHeight, " "}}), ErrorKind::TypeMismatch},
     {"bore with digit grouping", Option::mm, false, example1({{bore, "4,030"}}), ErrorKind::TypeMismatch},
     {"bore beyond the double range", Option::inches, false, example1({{bore, "1E+308"}}), ErrorKind::Overflow,
      "bore: '1E+308' is too large a number."},
 
     // The optional lengths: a chain that stops at the first field it may pass over.
-    {"piston text read although the dead area is off", Option::inches, false, example1({{piston, "n/a"}}),
+    {"piston text read although the dead area is off", Option::inches, false, example1({{pistonDiameter, "n/a"}}),
      ErrorKind::TypeMismatch, "piston: 'n/a' is not a number."},
     {"piston empty: the rest is not read", Option::inches, false,
-     example1({{topring, "x"}, {gasketbore, "x"}, {compthick, "x"}}), "9.9417"},
+     example1({{topRingDepth, "x"}, {gasketBore, "x"}, {gasketThickness, "x"}}), "9.9417"},
     {"topring empty: gasket dimensions are not read", Option::inches, false,
-     example1({{piston, "4"}, {gasketbore, "x"}}), "9.9417"},
+     example1({{pistonDiameter, "4"}, {gasketBore, "x"}}), "9.9417"},
     {"piston and topring given: gasket bore is read", Option::inches, false,
-     example1({{piston, "4"}, {topring, "0.2"}, {gasketbore, "x"}}), ErrorKind::TypeMismatch},
+     example1({{pistonDiameter, "4"}, {topRingDepth, "0.2"}, {gasketBore, "x"}}), ErrorKind::TypeMismatch},
     {"gasket bore empty: thickness is not read", Option::inches, false,
-     example1({{piston, "4"}, {topring, "0.2"}, {compthick, "x"}}), "9.9417"},
+     example1({{pistonDiameter, "4"}, {topRingDepth, "0.2"}, {gasketThickness, "x"}}), "9.9417"},
     {"dead area on: gasket bore text is read", Option::inches, true,
-     example1({{piston, "4"}, {topring, "0.2"}, {gasketbore, "x"}}), ErrorKind::TypeMismatch},
+     example1({{pistonDiameter, "4"}, {topRingDepth, "0.2"}, {gasketBore, "x"}}), ErrorKind::TypeMismatch},
     {"dead area on: thickness not read without gasket bore", Option::inches, true,
-     example1({{piston, "4"}, {topring, "0.2"}, {compthick, "x"}}), "9.8741"},
+     example1({{pistonDiameter, "4"}, {topRingDepth, "0.2"}, {gasketThickness, "x"}}), "9.8741"},
 
     // Rounding and display.
-    {"a ratio of exactly 10", Option::mm, false, {{cyls, "1"}, {bore, "20"}, {stroke, "10"}, {deck, "0"}, {chamb, "0.349"}, {dome, "0"}},
+    {"a ratio of exactly 10", Option::mm, false, {{cylinders, "1"}, {bore, "20"}, {stroke, "10"}, {deckHeight, "0"}, {chamber, "0.349"}, {dome, "0"}},
      "10"},
-    {"a ratio of 8.5", Option::mm, false, {{cyls, "1"}, {bore, "20"}, {stroke, "10"}, {deck, "0"}, {chamb, "0.4188"}, {dome, "0"}},
+    {"a ratio of 8.5", Option::mm, false, {{cylinders, "1"}, {bore, "20"}, {stroke, "10"}, {deckHeight, "0"}, {chamber, "0.4188"}, {dome, "0"}},
      "8.5"},
 
     // Failing arithmetic.
-    {"clearance of zero", Option::inches, false, {{cyls, "1"}, {bore, "4"}, {stroke, "3"}, {deck, "0"}, {chamb, "0"}, {dome, "0"}},
+    {"clearance of zero", Option::inches, false, {{cylinders, "1"}, {bore, "4"}, {stroke, "3"}, {deckHeight, "0"}, {chamber, "0"}, {dome, "0"}},
      ErrorKind::DivisionByZero, "The clearance volume comes to 0, so there is no ratio."},
     {"clearance and total of zero", Option::inches, false,
-     {{cyls, "1"}, {bore, "4"}, {stroke, "0"}, {deck, "0"}, {chamb, "0"}, {dome, "0"}}, ErrorKind::Overflow,
+     {{cylinders, "1"}, {bore, "4"}, {stroke, "0"}, {deckHeight, "0"}, {chamber, "0"}, {dome, "0"}}, ErrorKind::Overflow,
      "The clearance volume comes to 0, so there is no ratio."},
     {"ratio beyond the currency range", Option::mm, false,
-     {{cyls, "1"}, {bore, "20"}, {stroke, "10"}, {deck, "0"}, {chamb, "1E-15"}, {dome, "0"}}, ErrorKind::Overflow,
+     {{cylinders, "1"}, {bore, "20"}, {stroke, "10"}, {deckHeight, "0"}, {chamber, "1E-15"}, {dome, "0"}}, ErrorKind::Overflow,
      "The ratio is too large to show."},
-    {"volume beyond the double range", Option::inches, false, example1({{chamb, "1E+400"}}), ErrorKind::Overflow,
+    {"volume beyond the double range", Option::inches, false, example1({{chamber, "1E+400"}}), ErrorKind::Overflow,
      "chamb: '1E+400' is too large a number."},
     {"bore whose volume overflows", Option::inches, false, example1({{bore, "1E+200"}}), ErrorKind::Overflow,
      "The figures are too large to compute with."},
@@ -100,17 +100,17 @@ TEST_P(CalculateTest, shows_the_ratio_or_raises_and_keeps_the_last_one)
     const Engine& engine = GetParam();
     LoadedForm window;
     window.view.setSelected(engine.unit, true);
-    window.view.usetopland = engine.topLand;
-    window.view.captions[Caption::vorsil] = "7.5";
+    window.view.deadArea = engine.topLand;
+    window.view.results[Result::ratio] = "7.5";
     window.view.fill(engine.entries);
     const FakeForm before = window.view;
 
     if (const auto* ratio = std::get_if<std::string>(&engine.expected)) {
-        window.form.calcClick();
-        EXPECT_EQ(window.view.caption(Caption::vorsil), *ratio);
+        window.form.calculate();
+        EXPECT_EQ(window.view.result(Result::ratio), *ratio);
     } else {
         try {
-            window.form.calcClick();
+            window.form.calculate();
             FAIL() << "no error raised";
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.kind(), std::get<ErrorKind>(engine.expected)) << error.what();
@@ -118,10 +118,10 @@ TEST_P(CalculateTest, shows_the_ratio_or_raises_and_keeps_the_last_one)
                 EXPECT_EQ((error.field().empty() ? "" : error.field() + ": ") + error.detail(), engine.blame);
             }
         }
-        EXPECT_EQ(window.view.caption(Caption::vorsil), "7.5");
+        EXPECT_EQ(window.view.result(Result::ratio), "7.5");
     }
     // The ratio is the one thing Calculate may change.
-    window.view.captions[Caption::vorsil] = "7.5";
+    window.view.results[Result::ratio] = "7.5";
     EXPECT_EQ(window.view, before);
 }
 
@@ -135,36 +135,36 @@ INSTANTIATE_TEST_SUITE_P(Engines, CalculateTest, ::testing::ValuesIn(engines), [
 TEST(CalculateEntries, a_missing_entry_shows_one_message_and_goes_to_the_first_empty_field)
 {
     const std::vector<std::tuple<const char*, std::vector<std::pair<Field, std::string>>, Field>> incomplete = {
-        {"all empty", {}, cyls},
-        {"cyls empty", example1({{cyls, ""}}), cyls},
+        {"all empty", {}, cylinders},
+        {"cyls empty", example1({{cylinders, ""}}), cylinders},
         {"dome empty", example1({{dome, ""}}), dome},
-        {"deck and chamber empty", example1({{deck, ""}, {chamb, ""}}), chamb},
+        {"deck and chamber empty", example1({{deckHeight, ""}, {chamber, ""}}), chamber},
     };
     for (const auto& [what, entries, firstEmpty] : incomplete) {
         LoadedForm window;
-        window.view.captions[Caption::vorsil] = "9.9";
+        window.view.results[Result::ratio] = "9.9";
         window.view.fill(entries);
         FakeForm expected = window.view;
         expected.messages = {kAllValuesMessage.source};
         expected.focus = firstEmpty;
 
-        window.form.calcClick();
+        window.form.calculate();
         EXPECT_EQ(window.view, expected) << what;
     }
 }
 
 TEST(CalculateEntries, dead_area_needs_piston_and_topring)
 {
-    for (const Field missing : {piston, topring}) {
+    for (const Field missing : {pistonDiameter, topRingDepth}) {
         LoadedForm window;
-        window.view.usetopland = true;
-        window.view.fill({{piston, "4"}, {topring, "0.2"}});
+        window.view.deadArea = true;
+        window.view.fill({{pistonDiameter, "4"}, {topRingDepth, "0.2"}});
         window.view.fill(example1());
         window.view.texts[missing] = "";
 
-        window.form.calcClick();
+        window.form.calculate();
         EXPECT_EQ(window.view.messages, std::vector<std::string>{kAllValuesMessage.source});
-        EXPECT_EQ(window.view.caption(Caption::vorsil), "");
+        EXPECT_EQ(window.view.result(Result::ratio), "");
     }
 }
 
@@ -176,15 +176,15 @@ TEST(CalculateLocale, commas_throughout_give_the_ratio_that_points_give)
         if (!ratio || hasComma) continue;
         LoadedForm window(numeric::NumberLocale{",", "."});
         window.view.setSelected(engine.unit, true);
-        window.view.usetopland = engine.topLand;
+        window.view.deadArea = engine.topLand;
         for (auto [field, text] : engine.entries) {
             std::replace(text.begin(), text.end(), '.', ',');
             window.view.texts[field] = text;
         }
-        window.form.calcClick();
+        window.form.calculate();
         std::string withComma = *ratio;
         std::replace(withComma.begin(), withComma.end(), '.', ',');
-        EXPECT_EQ(window.view.caption(Caption::vorsil), withComma) << engine.what;
+        EXPECT_EQ(window.view.result(Result::ratio), withComma) << engine.what;
     }
 }
 
@@ -193,8 +193,8 @@ TEST(CalculateUnits, with_neither_unit_selected_every_length_counts_as_zero)
     LoadedForm window;
     window.view.inches = false;
     window.view.fill(example1({{bore, "not read"}}));
-    window.form.calcClick();
-    EXPECT_EQ(window.view.caption(Caption::vorsil), "1");
+    window.form.calculate();
+    EXPECT_EQ(window.view.result(Result::ratio), "1");
 }
 
 }  // namespace

@@ -12,13 +12,13 @@ std::string FakeForm::text(Field field) const
     return at == texts.end() ? std::string() : at->second;
 }
 
-std::string FakeForm::caption(Caption which) const
+std::string FakeForm::result(Result which) const
 {
-    const auto at = captions.find(which);
-    return at == captions.end() ? std::string() : at->second;
+    const auto at = results.find(which);
+    return at == results.end() ? std::string() : at->second;
 }
 
-Basis FakeForm::keptBasis(Caption result) const
+Basis FakeForm::keptBasis(Result result) const
 {
     const auto at = bases.find(result);
     return at == bases.end() ? Basis() : at->second;
@@ -31,7 +31,7 @@ void FakeForm::setSelected(Option option, bool selected)
     const bool wasSelected = value;
     value = selected;
     if (selected) other = false;
-    if (selected && !wasSelected && form) option == Option::inches ? form->inchesClick() : form->mmClick();
+    if (selected && !wasSelected && form) option == Option::inches ? form->inchesChosen() : form->mmChosen();
 }
 
 std::optional<std::string> FakeForm::askWantedRatio(const RatioSolver& solver)
@@ -57,7 +57,7 @@ bool FakeForm::operator==(const FakeForm& other) const
         std::map<Field, std::string> nonEmpty;
         for (const auto& [field, text] : f.texts)
             if (!text.empty()) nonEmpty[field] = text;
-        return std::tuple(nonEmpty, f.captions, f.inches, f.mm, f.usetopland, f.focus, f.messages);
+        return std::tuple(nonEmpty, f.results, f.inches, f.mm, f.deadArea, f.focus, f.messages);
     };
     return visible(*this) == visible(other);
 }
@@ -66,10 +66,10 @@ Entries workedExample(bool second, const Entries& changes)
 {
     using enum Field;
     Entries entries =
-        second ? Entries{{cyls, "4"},   {bore, "102.0"},    {stroke, "88.4"},  {deck, "0.25"},  {chamb, "58.5"},
-                         {dome, "3.2"}, {gasketvol, "8.6"}, {piston, "101.6"}, {topring, "6.5"}}
-               : Entries{{cyls, "8"},   {bore, "4.030"}, {stroke, "3.480"}, {deck, "0.015"},
-                         {chamb, "64"}, {dome, "-5"},    {gasketvol, "9.2"}};
+        second ? Entries{{cylinders, "4"},   {bore, "102.0"},    {stroke, "88.4"},  {deckHeight, "0.25"},  {chamber, "58.5"},
+                         {dome, "3.2"}, {gasketVolume, "8.6"}, {pistonDiameter, "101.6"}, {topRingDepth, "6.5"}}
+               : Entries{{cylinders, "8"},   {bore, "4.030"}, {stroke, "3.480"}, {deckHeight, "0.015"},
+                         {chamber, "64"}, {dome, "-5"},    {gasketVolume, "9.2"}};
     entries.insert(entries.end(), changes.begin(), changes.end());
     return entries;
 }
@@ -77,7 +77,7 @@ Entries workedExample(bool second, const Entries& changes)
 LoadedForm::LoadedForm(numeric::NumberLocale locale) : form(view, std::move(locale))
 {
     view.form = &form;
-    form.formLoad();
+    form.start();
 }
 
 }  // namespace form::testing

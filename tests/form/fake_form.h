@@ -4,7 +4,7 @@
 // an unselected option runs its Click procedure, and the option group keeps at
 // most one button selected.
 
-#include "form/form1.h"
+#include "form/calculator.h"
 #include "form/solve.h"
 
 #include <map>
@@ -17,16 +17,16 @@ namespace form::testing {
 class FakeForm : public FormView {
 public:
     std::map<Field, std::string> texts;
-    std::map<Caption, std::string> captions;
-    std::map<Caption, Basis> bases;
+    std::map<Result, std::string> results;
+    std::map<Result, Basis> bases;
     bool inches = false;
     bool mm = false;
-    bool usetopland = false;
+    bool deadArea = false;
     std::optional<Field> focus;
     std::vector<std::string> messages;
     int pagesPrinted = 0;
     bool printerMissing = false;
-    Form1* form = nullptr;  // whose Click procedures selecting an option runs
+    Calculator* form = nullptr;  // whose Click procedures selecting an option runs
     std::optional<std::string> wantedRatio;  // typed into the solve dialog; none cancels it
     std::optional<Solution> offered;         // what the dialog showed for it
 
@@ -35,12 +35,12 @@ public:
     void replaceText(Field field, const std::string& text) override { texts[field] = text; }
     bool isSelected(Option option) const override { return option == Option::inches ? inches : mm; }
     void setSelected(Option option, bool selected) override;
-    bool isUsetoplandChecked() const override { return usetopland; }
-    void setUsetoplandChecked(bool checked) override { usetopland = checked; }
-    std::string caption(Caption which) const override;
-    void setCaption(Caption caption, const std::string& text) override { captions[caption] = text; }
-    void keepBasis(Caption result, Basis basis) override { bases[result] = std::move(basis); }
-    Basis keptBasis(Caption result) const override;
+    bool deadAreaTicked() const override { return deadArea; }
+    void tickDeadArea(bool checked) override { deadArea = checked; }
+    std::string result(Result which) const override;
+    void setResult(Result caption, const std::string& text) override { results[caption] = text; }
+    void keepBasis(Result result, Basis basis) override { bases[result] = std::move(basis); }
+    Basis keptBasis(Result result) const override;
     void moveFocus(Field field) override { focus = field; }
     std::vector<Field> textFields() const override { return {allFields.begin(), allFields.end()}; }
     void showMessage(numeric::Text text) override { messages.emplace_back(text.source); }
@@ -65,7 +65,7 @@ struct LoadedForm {
     LoadedForm(const LoadedForm&) = delete;
     LoadedForm& operator=(const LoadedForm&) = delete;
     FakeForm view;
-    Form1 form;
+    Calculator form;
 };
 
 }  // namespace form::testing

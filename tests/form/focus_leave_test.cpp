@@ -19,27 +19,27 @@ struct Case {
 TEST(Capacity, shows_cubic_inches_or_cc_on_leaving_cyls_bore_or_stroke)
 {
     const std::vector<Case> cases = {
-        {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}, {cyls, "8"}}, "355.115158454753"},
-        {Option::mm, {{bore, "86"}, {stroke, "86"}, {cyls, "4"}}, "1998.2288863912"},
-        {Option::inches, {{bore, "4"}, {stroke, "3.48"}, {cyls, "8"}}, "349.847763072"},
-        {Option::mm, {{bore, "4.03"}, {stroke, "3.48"}, {cyls, "8"}}, "0.355115158454753"},
+        {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}, {cylinders, "8"}}, "355.115158454753"},
+        {Option::mm, {{bore, "86"}, {stroke, "86"}, {cylinders, "4"}}, "1998.2288863912"},
+        {Option::inches, {{bore, "4"}, {stroke, "3.48"}, {cylinders, "8"}}, "349.847763072"},
+        {Option::mm, {{bore, "4.03"}, {stroke, "3.48"}, {cylinders, "8"}}, "0.355115158454753"},
         {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}}, "0"},                        // no cylinders
-        {Option::inches, {{bore, " "}, {stroke, "3.48"}, {cyls, "8"}}, "0"},             // a blank is not empty
-        {Option::inches, {{bore, "4.03in"}, {stroke, "3.48 x"}, {cyls, "8 cyl"}}, "355.115158454753"},
-        {Option::inches, {{bore, "-4.03"}, {stroke, "3.48"}, {cyls, "8"}}, "355.115158454753"},
-        {Option::inches, {{bore, "4.03"}, {stroke, "-3.48"}, {cyls, "8"}}, "-355.115158454753"},
-        {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}, {cyls, "-8"}}, "-355.115158454753"},
+        {Option::inches, {{bore, " "}, {stroke, "3.48"}, {cylinders, "8"}}, "0"},             // a blank is not empty
+        {Option::inches, {{bore, "4.03in"}, {stroke, "3.48 x"}, {cylinders, "8 cyl"}}, "355.115158454753"},
+        {Option::inches, {{bore, "-4.03"}, {stroke, "3.48"}, {cylinders, "8"}}, "355.115158454753"},
+        {Option::inches, {{bore, "4.03"}, {stroke, "-3.48"}, {cylinders, "8"}}, "-355.115158454753"},
+        {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}, {cylinders, "-8"}}, "-355.115158454753"},
     };
     for (const auto& [unit, entries, expected] : cases) {
-        for (const auto leave : {&Form1::cylsLostFocus, &Form1::boreLostFocus, &Form1::strokeLostFocus}) {
+        for (const auto leave : {&Calculator::leftCylinders, &Calculator::leftBore, &Calculator::leftStroke}) {
             LoadedForm window(numeric::NumberLocale{",", "."});  // the capacity is shown in the user's locale
             window.view.setSelected(unit, true);
             window.view.fill(entries);
             (window.form.*leave)();
             std::string localised = expected;
             std::replace(localised.begin(), localised.end(), '.', ',');
-            EXPECT_EQ(window.view.caption(Caption::Label17), localised) << entries[0].second;
-            EXPECT_EQ(window.view.caption(Caption::Label18), unit == Option::mm ? "CC" : "Cu In");
+            EXPECT_EQ(window.view.result(Result::capacity), localised) << entries[0].second;
+            EXPECT_EQ(window.view.result(Result::capacityUnit), unit == Option::mm ? "CC" : "Cu In");
         }
     }
 }
@@ -48,12 +48,12 @@ TEST(Capacity, waits_for_both_bore_and_stroke)
 {
     for (const auto& entries : {std::pair{"", "3.48"}, std::pair{"4.03", ""}}) {
         LoadedForm window;
-        window.view.captions[Caption::Label17] = "100";
-        window.view.fill({{bore, entries.first}, {stroke, entries.second}, {cyls, "8"}});
+        window.view.results[Result::capacity] = "100";
+        window.view.fill({{bore, entries.first}, {stroke, entries.second}, {cylinders, "8"}});
         const FakeForm before = window.view;
-        window.form.cylsLostFocus();
-        window.form.boreLostFocus();
-        window.form.strokeLostFocus();
+        window.form.leftCylinders();
+        window.form.leftBore();
+        window.form.leftStroke();
         EXPECT_EQ(window.view, before);
     }
 }
@@ -62,15 +62,15 @@ TEST(Capacity, overflow_keeps_the_last_capacity)
 {
     for (const auto& [boreText, strokeText] : {std::pair{"1E+200", "3"}, std::pair{"4", "1E+400"}, std::pair{"1E+150", "1E+300"}}) {
         LoadedForm window;
-        window.view.captions[Caption::Label17] = "100";
-        window.view.fill({{bore, boreText}, {stroke, strokeText}, {cyls, "8"}});
+        window.view.results[Result::capacity] = "100";
+        window.view.fill({{bore, boreText}, {stroke, strokeText}, {cylinders, "8"}});
         try {
-            window.form.boreLostFocus();
+            window.form.leftBore();
             ADD_FAILURE() << boreText << " raised nothing";
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.kind(), ErrorKind::Overflow);
         }
-        EXPECT_EQ(window.view.caption(Caption::Label17), "100");
+        EXPECT_EQ(window.view.result(Result::capacity), "100");
     }
 }
 
@@ -78,29 +78,29 @@ TEST(Capacity, overflow_keeps_the_last_capacity)
 TEST(GasketVolume, fills_in_cc_on_leaving_a_dimension_or_choosing_the_unit)
 {
     const std::vector<Case> cases = {
-        {Option::inches, {{gasketbore, "4.1"}, {compthick, "0.04"}}, "8.6524042048344"},
-        {Option::mm, {{gasketbore, "88"}, {compthick, "1.2"}}, "7.2971712"},
-        {Option::mm, {{gasketbore, "-88"}, {compthick, "1.2"}}, "7.2971712"},
-        {Option::inches, {{gasketbore, "0"}, {compthick, "0.04"}}, "0"},  // a typed 0 is a figure
+        {Option::inches, {{gasketBore, "4.1"}, {gasketThickness, "0.04"}}, "8.6524042048344"},
+        {Option::mm, {{gasketBore, "88"}, {gasketThickness, "1.2"}}, "7.2971712"},
+        {Option::mm, {{gasketBore, "-88"}, {gasketThickness, "1.2"}}, "7.2971712"},
+        {Option::inches, {{gasketBore, "0"}, {gasketThickness, "0.04"}}, "0"},  // a typed 0 is a figure
         // Without both dimensions there is nothing to compute from: the typed volume stays.
-        {Option::inches, {{compthick, "0.04"}}, ""},
-        {Option::mm, {{gasketbore, "88"}, {gasketvol, "9.2"}}, "9.2"},
-        {Option::inches, {{gasketvol, "9.2"}}, "9.2"},
-        {Option::inches, {{gasketbore, "4.1"}, {compthick, "0.04"}, {gasketvol, "12"}}, "8.6524042048344"},
+        {Option::inches, {{gasketThickness, "0.04"}}, ""},
+        {Option::mm, {{gasketBore, "88"}, {gasketVolume, "9.2"}}, "9.2"},
+        {Option::inches, {{gasketVolume, "9.2"}}, "9.2"},
+        {Option::inches, {{gasketBore, "4.1"}, {gasketThickness, "0.04"}, {gasketVolume, "12"}}, "8.6524042048344"},
     };
     for (const auto& [unit, entries, expected] : cases) {
-        for (const auto leave : {&Form1::gasketboreLostFocus, &Form1::compthickLostFocus}) {
+        for (const auto leave : {&Calculator::leftGasketBore, &Calculator::leftGasketThickness}) {
             LoadedForm window;
             window.view.setSelected(unit, true);
             window.view.fill(entries);
             (window.form.*leave)();
-            EXPECT_EQ(window.view.text(gasketvol), expected);
+            EXPECT_EQ(window.view.text(gasketVolume), expected);
         }
         LoadedForm window;
         window.view.setSelected(unit == Option::mm ? Option::inches : Option::mm, true);
         window.view.fill(entries);
         window.view.setSelected(unit, true);
-        EXPECT_EQ(window.view.text(gasketvol), expected) << "after a unit click";
+        EXPECT_EQ(window.view.text(gasketVolume), expected) << "after a unit click";
     }
 }
 
@@ -108,21 +108,21 @@ TEST(GasketVolume, is_emptied_when_no_unit_is_selected)
 {
     LoadedForm window;
     window.view.inches = false;
-    window.view.fill({{gasketbore, "4.1"}, {compthick, "0.04"}, {gasketvol, "12"}});
-    window.form.compthickLostFocus();
-    EXPECT_EQ(window.view.text(gasketvol), "");
+    window.view.fill({{gasketBore, "4.1"}, {gasketThickness, "0.04"}, {gasketVolume, "12"}});
+    window.form.leftGasketThickness();
+    EXPECT_EQ(window.view.text(gasketVolume), "");
 }
 
 TEST(GasketVolume, is_written_in_the_users_locale_and_enters_the_ratio_whole)
 {
     for (const std::string point : {".", ","}) {
         LoadedForm window({point, point == "." ? "," : "."});
-        window.view.fill({{cyls, "8"}, {bore, "4"}, {stroke, "3"}, {deck, "0"}, {chamb, "60"}, {dome, "0"},
-                          {gasketbore, "4" + point + "1"}, {compthick, "0" + point + "04"}});
-        window.form.compthickLostFocus();
-        EXPECT_EQ(window.view.text(gasketvol), "8" + point + "6524042048344");
-        window.form.calcClick();
-        EXPECT_EQ(window.view.caption(Caption::vorsil), "9" + point + "9969");  // 9.9255 with 8 cc, 10.0697 with 9
+        window.view.fill({{cylinders, "8"}, {bore, "4"}, {stroke, "3"}, {deckHeight, "0"}, {chamber, "60"}, {dome, "0"},
+                          {gasketBore, "4" + point + "1"}, {gasketThickness, "0" + point + "04"}});
+        window.form.leftGasketThickness();
+        EXPECT_EQ(window.view.text(gasketVolume), "8" + point + "6524042048344");
+        window.form.calculate();
+        EXPECT_EQ(window.view.result(Result::ratio), "9" + point + "9969");  // 9.9255 with 8 cc, 10.0697 with 9
     }
 }
 
@@ -131,7 +131,7 @@ TEST(GasketVolume, is_written_in_the_users_locale_and_enters_the_ratio_whole)
 TEST(GasketVolume, a_figure_it_cannot_use_is_told_and_keeps_what_the_field_held)
 {
     struct Bad {
-        std::string decimal, gasketBore, thickness;
+        std::string decimal, boreText, thickness;
         ErrorKind kind;
         std::string field;
     };
@@ -142,43 +142,43 @@ TEST(GasketVolume, a_figure_it_cannot_use_is_told_and_keeps_what_the_field_held)
         {".", "4.1mm", "O.039", ErrorKind::TypeMismatch, "compthick"},
         {",", "4,1", "0.039", ErrorKind::TypeMismatch, "compthick"},
     };
-    for (const auto& [decimal, gasketBore, thickness, kind, blamed] : cases) {
+    for (const auto& [decimal, boreText, thickness, kind, blamed] : cases) {
         LoadedForm window({decimal, decimal == "." ? "," : "."});
-        window.view.fill({{gasketbore, gasketBore}, {compthick, thickness}, {gasketvol, "9.2"}});
-        window.view.focus = deck;
+        window.view.fill({{gasketBore, boreText}, {gasketThickness, thickness}, {gasketVolume, "9.2"}});
+        window.view.focus = deckHeight;
         try {
-            window.form.gasketboreLostFocus();
+            window.form.leftGasketBore();
             ADD_FAILURE() << thickness << " raised nothing";
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.kind(), kind) << thickness;
             EXPECT_EQ(error.field(), blamed) << thickness;
         }
-        EXPECT_EQ(window.view.text(gasketvol), "9.2");
-        EXPECT_EQ(window.view.focus, deck);
+        EXPECT_EQ(window.view.text(gasketVolume), "9.2");
+        EXPECT_EQ(window.view.focus, deckHeight);
     }
 }
 
 TEST(GasketCheck, asks_for_the_gasket_only_when_it_cannot_be_known)
 {
     struct Check {
-        std::string volume, gasketBore, thickness;
+        std::string volume, boreText, thickness;
         bool asks;
     };
     const std::vector<Check> checks = {
         {"", "", "", true},       {"", "4.1", "", true},  {"", "", "0.04", true}, {"", "4.1", "0.04", false},
         {"0", "", "", false},     {"abc", "", "", false}, {"", "x", "y", false},
     };
-    for (const auto& [volume, gasketBore, thickness, asks] : checks) {
+    for (const auto& [volume, boreText, thickness, asks] : checks) {
         LoadedForm window;
-        window.view.fill({{gasketvol, volume}, {gasketbore, gasketBore}, {compthick, thickness}});
-        window.view.focus = deck;
+        window.view.fill({{gasketVolume, volume}, {gasketBore, boreText}, {gasketThickness, thickness}});
+        window.view.focus = deckHeight;
         FakeForm expected = window.view;
         if (asks) {
             expected.messages = {kGasketMessage.source};
-            expected.focus = gasketbore;
+            expected.focus = gasketBore;
         }
-        window.form.gasketvolLostFocus();
-        EXPECT_EQ(window.view, expected) << "'" << volume << "' '" << gasketBore << "' '" << thickness << "'";
+        window.form.leftGasketVolume();
+        EXPECT_EQ(window.view, expected) << "'" << volume << "' '" << boreText << "' '" << thickness << "'";
     }
 }
 

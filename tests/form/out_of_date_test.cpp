@@ -19,27 +19,27 @@ struct StaleCase {
 
 // clang-format off
 const std::vector<StaleCase> cases = {
-    {"the thickness typed", [](LoadedForm& w) { w.view.texts[compthick] = "0.04"; }, true, false},
-    {"the same figure typed back", [](LoadedForm& w) { w.view.texts[chamb] = "60"; w.view.texts[chamb] = "64"; },
+    {"the thickness typed", [](LoadedForm& w) { w.view.texts[gasketThickness] = "0.04"; }, true, false},
+    {"the same figure typed back", [](LoadedForm& w) { w.view.texts[chamber] = "60"; w.view.texts[chamber] = "64"; },
      false, false},
-    {"the number of cylinders typed", [](LoadedForm& w) { w.view.texts[cyls] = "6"; }, true, true},
-    {"left after typing: the capacity follows", [](LoadedForm& w) { w.view.texts[cyls] = "6"; w.form.cylsLostFocus(); },
+    {"the number of cylinders typed", [](LoadedForm& w) { w.view.texts[cylinders] = "6"; }, true, true},
+    {"left after typing: the capacity follows", [](LoadedForm& w) { w.view.texts[cylinders] = "6"; w.form.leftCylinders(); },
      true, false},
     {"a unit click", [](LoadedForm& w) { w.view.setSelected(Option::mm, true); }, true, false},
     {"a unit click and back", [](LoadedForm& w) {
          w.view.setSelected(Option::mm, true);
          w.view.setSelected(Option::inches, true);
      }, false, false},
-    {"the dead area ticked", [](LoadedForm& w) { w.view.usetopland = true; }, true, false},
-    {"Clear", [](LoadedForm& w) { w.form.clearClick(); }, true, true},
+    {"the dead area ticked", [](LoadedForm& w) { w.view.deadArea = true; }, true, false},
+    {"Clear", [](LoadedForm& w) { w.form.clear(); }, true, true},
     {"a Calculate that stops on a box", [](LoadedForm& w) {
-         w.view.texts[chamb] = "60";
+         w.view.texts[chamber] = "60";
          w.view.texts[dome] = "";
-         w.form.calcClick();
+         w.form.calculate();
      }, true, false},
-    {"Calculate after an edit", [](LoadedForm& w) { w.view.texts[chamb] = "60"; w.form.calcClick(); }, false, false},
-    {"a solve", [](LoadedForm& w) { w.view.wantedRatio = "10.5"; w.form.solveForRatio(chamb); }, false, false},
-    {"the bore emptied and left", [](LoadedForm& w) { w.view.texts[bore] = ""; w.form.boreLostFocus(); }, true, true},
+    {"Calculate after an edit", [](LoadedForm& w) { w.view.texts[chamber] = "60"; w.form.calculate(); }, false, false},
+    {"a solve", [](LoadedForm& w) { w.view.wantedRatio = "10.5"; w.form.solveForRatio(chamber); }, false, false},
+    {"the bore emptied and left", [](LoadedForm& w) { w.view.texts[bore] = ""; w.form.leftBore(); }, true, true},
     {"the capacity emptied by a unit click", [](LoadedForm& w) {
          w.view.texts[stroke] = "";
          w.view.setSelected(Option::mm, true);
@@ -52,14 +52,14 @@ TEST(OutOfDate, a_result_is_out_of_date_while_what_it_was_worked_out_from_differ
     for (const StaleCase& c : cases) {
         LoadedForm window;
         window.view.fill(workedExample(false));
-        window.form.boreLostFocus();
-        window.form.calcClick();
-        ASSERT_FALSE(isOutOfDate(window.view, Caption::vorsil));
-        ASSERT_FALSE(isOutOfDate(window.view, Caption::Label17));
+        window.form.leftBore();
+        window.form.calculate();
+        ASSERT_FALSE(isOutOfDate(window.view, Result::ratio));
+        ASSERT_FALSE(isOutOfDate(window.view, Result::capacity));
 
         c.act(window);
-        EXPECT_EQ(isOutOfDate(window.view, Caption::vorsil), c.ratioOutOfDate) << c.what;
-        EXPECT_EQ(isOutOfDate(window.view, Caption::Label17), c.capacityOutOfDate) << c.what;
+        EXPECT_EQ(isOutOfDate(window.view, Result::ratio), c.ratioOutOfDate) << c.what;
+        EXPECT_EQ(isOutOfDate(window.view, Result::capacity), c.capacityOutOfDate) << c.what;
     }
 }
 

@@ -6,34 +6,34 @@ namespace ui::random_use {
 
 using form::Field;
 
-void Reference::CountingForm::setCaption(form::Caption caption, const std::string& text)
+void Reference::CountingForm::setResult(form::Result caption, const std::string& text)
 {
-    if (caption == form::Caption::vorsil) ++writes.vorsil;
-    if (caption == form::Caption::Label17) ++writes.capacity;
-    FakeForm::setCaption(caption, text);
+    if (caption == form::Result::ratio) ++writes.vorsil;
+    if (caption == form::Result::capacity) ++writes.capacity;
+    FakeForm::setResult(caption, text);
 }
 
 Reference::Reference(const std::string& decimal, const std::string& group) : form_(view_, {decimal, group})
 {
     view_.form = &form_;
-    form_.formLoad();
+    form_.start();
 }
 
 void Reference::left(Field field, std::optional<Field> to)
 {
     switch (field) {
-    case Field::cyls: run(&form::Form1::cylsLostFocus); break;
-    case Field::bore: run(&form::Form1::boreLostFocus); break;
-    case Field::stroke: run(&form::Form1::strokeLostFocus); break;
-    case Field::gasketbore:
-        if (run(&form::Form1::gasketboreLostFocus)) ++gasketVolumes_;
+    case Field::cylinders: run(&form::Calculator::leftCylinders); break;
+    case Field::bore: run(&form::Calculator::leftBore); break;
+    case Field::stroke: run(&form::Calculator::leftStroke); break;
+    case Field::gasketBore:
+        if (run(&form::Calculator::leftGasketBore)) ++gasketVolumes_;
         break;
-    case Field::compthick:
-        if (run(&form::Form1::compthickLostFocus)) ++gasketVolumes_;
+    case Field::gasketThickness:
+        if (run(&form::Calculator::leftGasketThickness)) ++gasketVolumes_;
         break;
-    case Field::gasketvol: {
+    case Field::gasketVolume: {
         const bool movedBefore = view_.focus.has_value();
-        run(&form::Form1::gasketvolLostFocus);
+        run(&form::Calculator::leftGasketVolume);
         // The reminder sends the focus on to gasketbore while the window is
         // not yet active again: the field the user had gone to is left too.
         if (!movedBefore && view_.focus && to && *to != *view_.focus) left(*to);
@@ -45,7 +45,7 @@ void Reference::left(Field field, std::optional<Field> to)
 
 void Reference::calcClicked()
 {
-    run(&form::Form1::calcClick);
+    run(&form::Calculator::calculate);
     // The field a failed calculation blames takes the focus, to be retyped.
     if (blamed_) view_.focus = *blamed_;
 }
@@ -58,12 +58,12 @@ void Reference::optionClicked(form::Option option)
     view_.form = nullptr;
     view_.setSelected(option, true);
     view_.form = &form_;
-    run(option == form::Option::inches ? &form::Form1::inchesClick : &form::Form1::mmClick);
+    run(option == form::Option::inches ? &form::Calculator::inchesChosen : &form::Calculator::mmChosen);
 }
 
 void Reference::clearClicked()
 {
-    run(&form::Form1::clearClick);
+    run(&form::Calculator::clear);
 }
 
 void Reference::printClicked()
@@ -71,7 +71,7 @@ void Reference::printClicked()
     boxes_.push_back({QStringLiteral("Printer error"), true, true});
 }
 
-bool Reference::run(void (form::Form1::*procedure)())
+bool Reference::run(void (form::Calculator::*procedure)())
 {
     std::optional<QString> failure;
     blamed_.reset();

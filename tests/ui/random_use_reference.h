@@ -1,5 +1,5 @@
 #pragma once
-// The window as the procedures alone would leave it: the same form::Form1 run
+// The window as the procedures alone would leave it: the same form::Calculator run
 // on plain values, told which events the real window received. After every
 // action the real window must look exactly like this one, so every change the
 // window shows has to come from an event that allows it.
@@ -35,7 +35,7 @@ public:
     void clearClicked();
     void printClicked();
     void optionClicked(form::Option option);
-    void topLandClicked() { view_.usetopland = !view_.usetopland; }
+    void topLandClicked() { view_.deadArea = !view_.deadArea; }
 
     const form::testing::FakeForm& view() const { return view_; }
     // For carrying on after a difference has been reported: the window's
@@ -57,14 +57,14 @@ private:
         struct {
             int vorsil = 0, capacity = 0;
         } writes;
-        void setCaption(form::Caption caption, const std::string& text) override;
+        void setResult(form::Result caption, const std::string& text) override;
     };
 
     // False when the procedure showed a box or failed.
-    bool run(void (form::Form1::*procedure)());
+    bool run(void (form::Calculator::*procedure)());
 
     CountingForm view_;
-    form::Form1 form_;
+    form::Calculator form_;
     std::vector<ExpectedBox> boxes_;
     std::optional<form::Field> blamed_;  // the field the last failure named
     int gasketVolumes_ = 0;

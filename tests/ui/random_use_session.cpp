@@ -3,7 +3,7 @@
 #include "random_use_reference.h"
 #include "form/out_of_date.h"
 #include "ui/figure_label.h"
-#include "ui/form1_window.h"
+#include "ui/calculator_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -76,7 +76,7 @@ private:
 
     const RunOptions& options_;
     Figures& figures_;
-    std::unique_ptr<Form1Window> window_;
+    std::unique_ptr<CalculatorWindow> window_;
     std::unique_ptr<Reference> reference_;
     std::map<const QObject*, Field> fields_;
     QTimer closer_;
@@ -91,7 +91,7 @@ Session::Session(const Plan& plan, const RunOptions& options, Figures& figures)
     : options_(options), figures_(figures)
 {
     const QLocale locale(plan.locale);
-    window_ = std::make_unique<Form1Window>(locale);
+    window_ = std::make_unique<CalculatorWindow>(locale);
     reference_ = std::make_unique<Reference>(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
     for (const Field which : form::allFields) fields_[field(which)] = which;
 
@@ -319,19 +319,19 @@ void Session::check(int number, const Action* action, const QString& focusBefore
         const QString actual = field(which)->text();
         const QString wanted = QString::fromStdString(expected.text(which));
         if (actual != wanted)
-            report(number, which == Field::gasketvol ? "gasketvol" : "field text",
+            report(number, which == Field::gasketVolume ? "gasketvol" : "field text",
                    QStringLiteral("%1 holds %2, expected %3").arg(name(which), shown(actual), shown(wanted)));
     }
-    for (const form::Caption caption : {form::Caption::vorsil, form::Caption::Label17, form::Caption::Label18}) {
+    for (const form::Result caption : {form::Result::ratio, form::Result::capacity, form::Result::capacityUnit}) {
         const std::string_view label = form::nameOf(caption);
         const QString labelName = QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
         const QString actual = static_cast<QLabel*>(control(labelName))->text();
-        const QString wanted = QString::fromStdString(expected.caption(caption));
+        const QString wanted = QString::fromStdString(expected.result(caption));
         if (actual != wanted)
             report(number, labelName, QStringLiteral("shows %1, expected %2").arg(shown(actual), shown(wanted)));
     }
     // Out of date exactly when the entries have moved on from what the reference last worked out.
-    for (const form::Caption caption : {form::Caption::vorsil, form::Caption::Label17}) {
+    for (const form::Result caption : {form::Result::ratio, form::Result::capacity}) {
         const std::string_view label = form::nameOf(caption);
         const auto* figure = static_cast<FigureLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
         const bool wanted = form::isOutOfDate(expected, caption);
@@ -345,11 +345,11 @@ void Session::check(int number, const Action* action, const QString& focusBefore
         return static_cast<QAbstractButton*>(control(QString::fromLatin1(name)))->isChecked();
     };
     if (checked("inches") != expected.inches || checked("mm") != expected.mm ||
-        checked("usetopland") != expected.usetopland)
+        checked("usetopland") != expected.deadArea)
         report(number, "options",
                QStringLiteral("inches %1 mm %2 usetopland %3, expected %4 %5 %6")
                    .arg(checked("inches")).arg(checked("mm")).arg(checked("usetopland"))
-                   .arg(expected.inches).arg(expected.mm).arg(expected.usetopland));
+                   .arg(expected.inches).arg(expected.mm).arg(expected.deadArea));
     checkBoxes(number, seen, reference_->takeBoxes());
     checkFocus(number, action, focusBefore, !seen.isEmpty());
 
@@ -412,14 +412,14 @@ void Session::adoptWindowState()
 {
     form::testing::FakeForm& view = reference_->adopt();
     for (const Field which : form::allFields) view.texts[which] = field(which)->text().toStdString();
-    for (const form::Caption caption : {form::Caption::vorsil, form::Caption::Label17, form::Caption::Label18}) {
+    for (const form::Result caption : {form::Result::ratio, form::Result::capacity, form::Result::capacityUnit}) {
         const std::string_view label = form::nameOf(caption);
         const auto* widget = static_cast<QLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
-        view.captions[caption] = widget->text().toStdString();
+        view.results[caption] = widget->text().toStdString();
     }
     view.inches = static_cast<QRadioButton*>(control("inches"))->isChecked();
     view.mm = static_cast<QRadioButton*>(control("mm"))->isChecked();
-    view.usetopland = static_cast<QCheckBox*>(control("usetopland"))->isChecked();
+    view.deadArea = static_cast<QCheckBox*>(control("usetopland"))->isChecked();
 }
 
 }  // namespace

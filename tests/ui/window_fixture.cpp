@@ -9,7 +9,7 @@ namespace ui::testing {
 
 void WindowTest::SetUp()
 {
-    window = std::make_unique<Form1Window>(locale_);
+    window = std::make_unique<CalculatorWindow>(locale_);
     window->show();
     activate();
     closer_.setInterval(5);

@@ -3,7 +3,7 @@
 // message box or popup that opens is recorded and closed; a test must take the
 // boxes it expects, and any left over fails it, so nothing hangs on a dialog.
 
-#include "ui/form1_window.h"
+#include "ui/calculator_window.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -66,7 +66,7 @@ protected:
     void whileNextBoxIsOpen(std::function<void()> action) { whileBoxOpen_ = std::move(action); }
     void activate();
 
-    std::unique_ptr<Form1Window> window;
+    std::unique_ptr<CalculatorWindow> window;
 
 private:
     void closeWhatIsOpen();

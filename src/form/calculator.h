@@ -24,22 +24,22 @@ inline constexpr numeric::Text kAllValuesMessage = USER_TEXT("form", "All values
 inline constexpr numeric::Text kGasketMessage =
     USER_TEXT("form", "Enter either the Gasket Volume or the Gasket Bore and Compressed Thickness");
 
-class Form1 {
+class Calculator {
 public:
-    Form1(FormView& view, numeric::NumberLocale locale) : view_(view), locale_(std::move(locale)) {}
+    Calculator(FormView& view, numeric::NumberLocale locale) : view_(view), locale_(std::move(locale)) {}
 
-    void formLoad();
-    void calcClick();
-    void cylsLostFocus() { showCapacity(); }
-    void boreLostFocus() { showCapacity(); }
-    void strokeLostFocus() { showCapacity(); }
-    void gasketboreLostFocus() { showGasketVolume(); }
-    void compthickLostFocus() { showGasketVolume(); }
-    void gasketvolLostFocus();
-    void inchesClick();
-    void mmClick();
-    void clearClick();
-    void printClick();
+    void start();
+    void calculate();
+    void leftCylinders() { showCapacity(); }
+    void leftBore() { showCapacity(); }
+    void leftStroke() { showCapacity(); }
+    void leftGasketBore() { showGasketVolume(); }
+    void leftGasketThickness() { showGasketVolume(); }
+    void leftGasketVolume();
+    void inchesChosen();
+    void mmChosen();
+    void clear();
+    void print();
     // Writes the figure of field that gives the ratio the user asks for, then
     // calculates.
     void solveForRatio(Field field);

@@ -1,4 +1,4 @@
-#include "ui/form1_window.h"
+#include "ui/calculator_window.h"
 
 #include "form/out_of_date.h"
 #include "form/solve.h"
@@ -74,7 +74,7 @@ bool movedByUserOrProcedure(Qt::FocusReason reason)
 
 }  // namespace
 
-Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
+CalculatorWindow::CalculatorWindow(const QLocale& locale, QWidget* parent)
     : QWidget(parent), form_(*this, numberLocale(locale))
 {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
@@ -82,20 +82,20 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     styleWindow(*this);
     buildControls();
     bindEvents();
-    run(&form::Form1::formLoad);
-    field(form::Field::cyls)->setFocus();
+    run(&form::Calculator::start);
+    field(form::Field::cylinders)->setFocus();
 }
 
 // The window goes up on the screen first; its fonts are measured before it
 // first draws, which comes from the event loop. Measured before, they held
 // the window back by about 5 ms.
-void Form1Window::setVisible(bool visible)
+void CalculatorWindow::setVisible(bool visible)
 {
     QWidget::setVisible(visible);
     if (visible && !std::exchange(fitted_, true)) fitControls(*this);
 }
 
-void Form1Window::buildControls()
+void CalculatorWindow::buildControls()
 {
     for (const ControlRow& row : kControls) {
         QWidget* widget = createControl(row, this);
@@ -110,21 +110,21 @@ void Form1Window::buildControls()
     colourControls(*this);
 
     control("Label10")->setToolTip(translatedCaption(kDeadAreaToolTip));
-    for (const form::Caption result : {form::Caption::vorsil, form::Caption::Label17})
+    for (const form::Result result : {form::Result::ratio, form::Result::capacity})
         figureLabel(result)->offerCopy();
     announcer_ = new RatioAnnouncer(this);
-    announcer_->setGeometry(figureLabel(form::Caption::vorsil)->geometry());
-    usetopland_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
-    usetopland_->setTristate(false);
+    announcer_->setGeometry(figureLabel(form::Result::ratio)->geometry());
+    deadArea_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
+    deadArea_->setTristate(false);
     offerSolving();
 }
 
 // Each field that can be solved for a ratio has its own action, so that
 // Ctrl+T solves the field it is pressed in. The ratio's menu offers them all,
-// by their captions.
-void Form1Window::offerSolving()
+// by their results.
+void CalculatorWindow::offerSolving()
 {
-    FigureLabel* ratio = figureLabel(form::Caption::vorsil);
+    FigureLabel* ratio = figureLabel(form::Result::ratio);
     auto* fromRatio = new QMenu(tr("Solve for a Ratio"), ratio);
     ratio->addAction(fromRatio->menuAction());
     for (const form::Field which : form::allFields) {
@@ -149,22 +149,22 @@ void Form1Window::offerSolving()
 
 // As Ctrl+T in the field: the focus goes there first, so that the field it
 // leaves runs its procedure; a box that this opens takes the choice.
-void Form1Window::solveIn(form::Field which)
+void CalculatorWindow::solveIn(form::Field which)
 {
     const int boxesBefore = boxesShown_;
     field(which)->setFocus(Qt::OtherFocusReason);
     if (boxesShown_ == boxesBefore) run([this, which] { form_.solveForRatio(which); }, true);
 }
 
-void Form1Window::bindEvents()
+void CalculatorWindow::bindEvents()
 {
     const auto onClick = [this](std::string_view name, Procedure procedure) {
         connect(findChild<QPushButton*>(QString::fromUtf8(name)), &QPushButton::clicked, this, [this, procedure] { run(procedure); });
     };
-    onClick("calc", &form::Form1::calcClick);
-    onClick("clear", &form::Form1::clearClick);
-    onClick("print", &form::Form1::printClick);
-    connect(&printer_, &WindowPrinter::told, this, &Form1Window::tellPrintNews);
+    onClick("calc", &form::Calculator::calculate);
+    onClick("clear", &form::Calculator::clear);
+    onClick("print", &form::Calculator::print);
+    connect(&printer_, &WindowPrinter::told, this, &CalculatorWindow::tellPrintNews);
 
     // toggled(true) comes both from the user's click and from a procedure
     // selecting the button, so either way its Click procedure runs.
@@ -173,32 +173,32 @@ void Form1Window::bindEvents()
             if (on) run(procedure);
         });
     };
-    onSelect(form::Option::inches, &form::Form1::inchesClick);
-    onSelect(form::Option::mm, &form::Form1::mmClick);
+    onSelect(form::Option::inches, &form::Calculator::inchesChosen);
+    onSelect(form::Option::mm, &form::Calculator::mmChosen);
 
     leaveProcedures_ = {
-        {field(form::Field::cyls), &form::Form1::cylsLostFocus},
-        {field(form::Field::bore), &form::Form1::boreLostFocus},
-        {field(form::Field::stroke), &form::Form1::strokeLostFocus},
-        {field(form::Field::gasketbore), &form::Form1::gasketboreLostFocus},
-        {field(form::Field::compthick), &form::Form1::compthickLostFocus},
-        {field(form::Field::gasketvol), &form::Form1::gasketvolLostFocus},
+        {field(form::Field::cylinders), &form::Calculator::leftCylinders},
+        {field(form::Field::bore), &form::Calculator::leftBore},
+        {field(form::Field::stroke), &form::Calculator::leftStroke},
+        {field(form::Field::gasketBore), &form::Calculator::leftGasketBore},
+        {field(form::Field::gasketThickness), &form::Calculator::leftGasketThickness},
+        {field(form::Field::gasketVolume), &form::Calculator::leftGasketVolume},
     };
     for (const auto& [watched, procedure] : leaveProcedures_) watched->installEventFilter(this);
 
     // Whatever a result was worked out from may change under it.
     for (const form::Field which : form::allFields)
-        connect(field(which), &QLineEdit::textChanged, this, &Form1Window::markOutOfDateResults);
+        connect(field(which), &QLineEdit::textChanged, this, &CalculatorWindow::markOutOfDateResults);
     for (QAbstractButton* choice : {static_cast<QAbstractButton*>(option(form::Option::inches)),
                                     static_cast<QAbstractButton*>(option(form::Option::mm)),
-                                    static_cast<QAbstractButton*>(usetopland_)})
-        connect(choice, &QAbstractButton::toggled, this, &Form1Window::markOutOfDateResults);
+                                    static_cast<QAbstractButton*>(deadArea_)})
+        connect(choice, &QAbstractButton::toggled, this, &CalculatorWindow::markOutOfDateResults);
     for (QWidget* stop : focusStops_)
         if (qobject_cast<QAbstractButton*>(stop)) stop->installEventFilter(this);
     option(form::Option::mm)->installEventFilter(this);
 }
 
-bool Form1Window::eventFilter(QObject* watched, QEvent* event)
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut && leaveProcedures_.contains(watched)) {
         // Qt has already moved its focus widget when the field hears of it.
@@ -213,7 +213,7 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1Window::leave(QObject* field, const QWidget* next, Qt::FocusReason reason)
+void CalculatorWindow::leave(QObject* field, const QWidget* next, Qt::FocusReason reason)
 {
     const bool toThisWindow = next && next != field && next->window() == this;
     if (!toThisWindow || !movedByUserOrProcedure(reason)) return;
@@ -228,7 +228,7 @@ void Form1Window::leave(QObject* field, const QWidget* next, Qt::FocusReason rea
 
 // Return and keypad Enter do what every desktop program does with them: on a
 // button they press it, in a field they calculate.
-void Form1Window::keyPressEvent(QKeyEvent* event)
+void CalculatorWindow::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
     QWidget* focus = focusWidget();
@@ -244,7 +244,7 @@ void Form1Window::keyPressEvent(QKeyEvent* event)
 // procedure runs, and a box that this opens takes the click. Then the user
 // is back where he was typing, the figure selected for the next try; a box
 // sends the focus where it asks for a correction instead.
-void Form1Window::calculateFromField(FigureField& from)
+void CalculatorWindow::calculateFromField(FigureField& from)
 {
     auto* calc = static_cast<QPushButton*>(control("calc"));
     const int boxesBefore = boxesShown_;
@@ -257,7 +257,7 @@ void Form1Window::calculateFromField(FigureField& from)
 
 // The desktop's palette may change while the calculator runs, from light to
 // dark or back.
-void Form1Window::changeEvent(QEvent* event)
+void CalculatorWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange) {
         colourControls(*this);
@@ -268,7 +268,7 @@ void Form1Window::changeEvent(QEvent* event)
 
 // Tab and Shift+Tab follow the table's order and stop once on the option
 // group, at its selected button; Qt's own order could stop on either button.
-bool Form1Window::focusNextPrevChild(bool next)
+bool CalculatorWindow::focusNextPrevChild(bool next)
 {
     const auto isOption = [](const QWidget* widget) { return qobject_cast<const QRadioButton*>(widget) != nullptr; };
     QWidget* current = focusWidget();
@@ -284,14 +284,14 @@ bool Form1Window::focusNextPrevChild(bool next)
     return true;
 }
 
-void Form1Window::run(Procedure procedure)
+void CalculatorWindow::run(Procedure procedure)
 {
-    run([this, procedure] { (form_.*procedure)(); }, procedure == &form::Form1::calcClick);
+    run([this, procedure] { (form_.*procedure)(); }, procedure == &form::Calculator::calculate);
 }
 
 // Every event enters the procedures here. While a procedure's message box is
 // open, nothing else may start one.
-void Form1Window::run(const std::function<void()>& procedure, bool blamedFieldTakesFocus)
+void CalculatorWindow::run(const std::function<void()>& procedure, bool blamedFieldTakesFocus)
 {
     if (messageOpen_) return;
     try {
@@ -312,7 +312,7 @@ void Form1Window::run(const std::function<void()>& procedure, bool blamedFieldTa
     } catch (const std::bad_alloc&) {
         // Out of memory is a failed step like any other: the entries stay.
         report(numeric::RuntimeError(numeric::ErrorKind::OutOfMemory,
-                                     USER_TEXT("ui::Form1Window", "There is not enough memory to finish. Every "
+                                     USER_TEXT("ui::CalculatorWindow", "There is not enough memory to finish. Every "
                                                                   "entry is as you left it.")));
     } catch (const std::exception& error) {
         report(numeric::RuntimeError(numeric::ErrorKind::Unexpected, std::string(error.what())));
@@ -321,7 +321,7 @@ void Form1Window::run(const std::function<void()>& procedure, bool blamedFieldTa
 
 // One box: the kind of error, then what went wrong in plain words, naming
 // the field by its label as the window shows it.
-void Form1Window::report(const numeric::RuntimeError& error)
+void CalculatorWindow::report(const numeric::RuntimeError& error)
 {
     QMessageBox box(QMessageBox::Critical, windowTitle(), translated(numeric::describe(error.kind())),
                     QMessageBox::Ok, this);
@@ -329,22 +329,22 @@ void Form1Window::report(const numeric::RuntimeError& error)
     execModal(box);
 }
 
-void Form1Window::showMessage(numeric::Text text)
+void CalculatorWindow::showMessage(numeric::Text text)
 {
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), translated(text), QMessageBox::Ok, this);
     execModal(box);
 }
 
-std::optional<std::string> Form1Window::askWantedRatio(const form::RatioSolver& solver)
+std::optional<std::string> CalculatorWindow::askWantedRatio(const form::RatioSolver& solver)
 {
     const QString caption = translatedCaption(captionNaming(form::nameOf(solver.field())));
-    SolveDialog dialog(solver, caption, figureLabel(form::Caption::vorsil)->text(), this);
+    SolveDialog dialog(solver, caption, figureLabel(form::Result::ratio)->text(), this);
     execModal(dialog);
     if (dialog.result() != QDialog::Accepted) return {};
     return dialog.wantedRatio().toStdString();
 }
 
-void Form1Window::execModal(QDialog& box)
+void CalculatorWindow::execModal(QDialog& box)
 {
     const bool wasOpen = std::exchange(messageOpen_, true);
     ++boxesShown_;
@@ -359,14 +359,14 @@ void Form1Window::execModal(QDialog& box)
         }, Qt::QueuedConnection);
 }
 
-void Form1Window::printImage()
+void CalculatorWindow::printImage()
 {
     printer_.print();
 }
 
 // News of a page comes whenever the server has it, maybe while the user is
 // answering another box: it waits its turn.
-void Form1Window::tellPrintNews(const PrintNews& news)
+void CalculatorWindow::tellPrintNews(const PrintNews& news)
 {
     if (messageOpen_) {
         untoldNews_.push_back(news);
@@ -382,12 +382,12 @@ void Form1Window::tellPrintNews(const PrintNews& news)
     execModal(box);
 }
 
-std::string Form1Window::text(form::Field which) const
+std::string CalculatorWindow::text(form::Field which) const
 {
     return field(which)->text().toStdString();
 }
 
-void Form1Window::setText(form::Field which, const std::string& text)
+void CalculatorWindow::setText(form::Field which, const std::string& text)
 {
     QLineEdit* edit = field(which);
     edit->setText(QString::fromStdString(text));
@@ -396,19 +396,19 @@ void Form1Window::setText(form::Field which, const std::string& text)
 }
 
 // QLineEdit::setText would clear the field's undo history.
-void Form1Window::replaceText(form::Field which, const std::string& text)
+void CalculatorWindow::replaceText(form::Field which, const std::string& text)
 {
     QLineEdit* edit = field(which);
     edit->selectAll();
     edit->insert(QString::fromStdString(text));
 }
 
-bool Form1Window::isSelected(form::Option which) const
+bool CalculatorWindow::isSelected(form::Option which) const
 {
     return option(which)->isChecked();
 }
 
-void Form1Window::setSelected(form::Option which, bool selected)
+void CalculatorWindow::setSelected(form::Option which, bool selected)
 {
     QRadioButton* button = option(which);
     if (button->isChecked() == selected) return;
@@ -418,36 +418,36 @@ void Form1Window::setSelected(form::Option which, bool selected)
     button->setAutoExclusive(true);
 }
 
-bool Form1Window::isUsetoplandChecked() const
+bool CalculatorWindow::deadAreaTicked() const
 {
-    return usetopland_->isChecked();
+    return deadArea_->isChecked();
 }
 
-void Form1Window::setUsetoplandChecked(bool checked)
+void CalculatorWindow::tickDeadArea(bool checked)
 {
-    usetopland_->setChecked(checked);
+    deadArea_->setChecked(checked);
 }
 
-std::string Form1Window::caption(form::Caption which) const
+std::string CalculatorWindow::result(form::Result which) const
 {
     return figureLabel(which)->text().toStdString();
 }
 
-void Form1Window::setCaption(form::Caption which, const std::string& text)
+void CalculatorWindow::setResult(form::Result which, const std::string& text)
 {
     figureLabel(which)->setFigure(QString::fromStdString(text));
     // Only Calculate writes a ratio, and only once every step has worked.
-    if (which == form::Caption::vorsil && !text.empty()) announcer_->announce(QString::fromStdString(text));
+    if (which == form::Result::ratio && !text.empty()) announcer_->announce(QString::fromStdString(text));
     markOutOfDateResults();
 }
 
-void Form1Window::keepBasis(form::Caption result, form::Basis basis)
+void CalculatorWindow::keepBasis(form::Result result, form::Basis basis)
 {
     resultBases_[result] = std::move(basis);
     markOutOfDateResults();
 }
 
-form::Basis Form1Window::keptBasis(form::Caption result) const
+form::Basis CalculatorWindow::keptBasis(form::Result result) const
 {
     const auto kept = resultBases_.find(result);
     return kept == resultBases_.end() ? form::Basis() : kept->second;
@@ -455,22 +455,22 @@ form::Basis Form1Window::keptBasis(form::Caption result) const
 
 // Drawn faded and saying so, never emptied or recomputed: the user decides
 // when to bring a figure up to date.
-void Form1Window::markOutOfDateResults()
+void CalculatorWindow::markOutOfDateResults()
 {
-    const auto why = [this](form::Caption result, const auto& sentence) {
+    const auto why = [this](form::Result result, const auto& sentence) {
         figureLabel(result)->setOutOfDate(form::isOutOfDate(*this, result) ? sentence() : QString());
     };
-    why(form::Caption::vorsil, [] {
+    why(form::Result::ratio, [] {
         return tr("Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.");
     });
-    why(form::Caption::Label17, [] {
+    why(form::Result::capacity, [] {
         const auto named = [](form::Field which) { return translatedCaption(captionNaming(form::nameOf(which))); };
         return tr("Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.")
-            .arg(named(form::Field::cyls), named(form::Field::bore), named(form::Field::stroke));
+            .arg(named(form::Field::cylinders), named(form::Field::bore), named(form::Field::stroke));
     });
     // The ":1" beside the ratio belongs to it, and fades with it.
     QWidget* toOne = control("Label14");
-    const QColor ratioColour = figureLabel(form::Caption::vorsil)->figureColour();
+    const QColor ratioColour = figureLabel(form::Result::ratio)->figureColour();
     if (toOne->palette().color(toOne->foregroundRole()) != ratioColour) {
         QPalette colours = toOne->palette();
         colours.setColor(toOne->foregroundRole(), ratioColour);
@@ -478,7 +478,7 @@ void Form1Window::markOutOfDateResults()
     }
 }
 
-void Form1Window::moveFocus(form::Field which)
+void CalculatorWindow::moveFocus(form::Field which)
 {
     QWidget* left = focusWidget();
     QLineEdit* target = field(which);
@@ -490,7 +490,7 @@ void Form1Window::moveFocus(form::Field which)
     if (!isActiveWindow() && left != target && leave != leaveProcedures_.end()) run(leave->second);
 }
 
-std::vector<form::Field> Form1Window::textFields() const
+std::vector<form::Field> CalculatorWindow::textFields() const
 {
     std::vector<form::Field> fields;
     for (const ControlRow& row : kControls) {
@@ -502,22 +502,22 @@ std::vector<form::Field> Form1Window::textFields() const
     return fields;
 }
 
-QWidget* Form1Window::control(std::string_view name) const
+QWidget* CalculatorWindow::control(std::string_view name) const
 {
     return findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
 }
 
-FigureLabel* Form1Window::figureLabel(form::Caption which) const
+FigureLabel* CalculatorWindow::figureLabel(form::Result which) const
 {
     return static_cast<FigureLabel*>(control(form::nameOf(which)));
 }
 
-QLineEdit* Form1Window::field(form::Field which) const
+QLineEdit* CalculatorWindow::field(form::Field which) const
 {
     return static_cast<QLineEdit*>(control(form::nameOf(which)));
 }
 
-QRadioButton* Form1Window::option(form::Option which) const
+QRadioButton* CalculatorWindow::option(form::Option which) const
 {
     return static_cast<QRadioButton*>(control(form::nameOf(which)));
 }

@@ -4,7 +4,7 @@
 // procedure calls. The only place where a run-time error is caught: it is
 // shown in a message box and the window goes on with every entry intact.
 
-#include "form/form1.h"
+#include "form/calculator.h"
 #include "numeric/runtime_error.h"
 #include "ui/window_printer.h"
 
@@ -29,11 +29,11 @@ class FigureField;
 class FigureLabel;
 class RatioAnnouncer;
 
-class Form1Window : public QWidget, private form::FormView {
+class CalculatorWindow : public QWidget, private form::FormView {
     Q_OBJECT
 
 public:
-    explicit Form1Window(const QLocale& locale, QWidget* parent = nullptr);
+    explicit CalculatorWindow(const QLocale& locale, QWidget* parent = nullptr);
 
     void setVisible(bool visible) override;
 
@@ -44,19 +44,19 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    using Procedure = void (form::Form1::*)();
+    using Procedure = void (form::Calculator::*)();
 
     std::string text(form::Field field) const override;
     void setText(form::Field field, const std::string& text) override;
     void replaceText(form::Field field, const std::string& text) override;
     bool isSelected(form::Option option) const override;
     void setSelected(form::Option option, bool selected) override;
-    bool isUsetoplandChecked() const override;
-    void setUsetoplandChecked(bool checked) override;
-    std::string caption(form::Caption caption) const override;
-    void setCaption(form::Caption caption, const std::string& text) override;
-    void keepBasis(form::Caption result, form::Basis basis) override;
-    form::Basis keptBasis(form::Caption result) const override;
+    bool deadAreaTicked() const override;
+    void tickDeadArea(bool checked) override;
+    std::string result(form::Result caption) const override;
+    void setResult(form::Result caption, const std::string& text) override;
+    void keepBasis(form::Result result, form::Basis basis) override;
+    form::Basis keptBasis(form::Result result) const override;
     void moveFocus(form::Field field) override;
     std::vector<form::Field> textFields() const override;
     void showMessage(numeric::Text text) override;
@@ -76,16 +76,16 @@ private:
     void execModal(QDialog& box);
     void tellPrintNews(const PrintNews& news);
 
-    FigureLabel* figureLabel(form::Caption caption) const;
+    FigureLabel* figureLabel(form::Result caption) const;
     QLineEdit* field(form::Field field) const;
     QRadioButton* option(form::Option option) const;
     QWidget* control(std::string_view name) const;
 
-    form::Form1 form_;
+    form::Calculator form_;
     std::vector<QWidget*> focusStops_;  // in Tab order; an option button stands for its group
     std::map<QObject*, Procedure> leaveProcedures_;
-    std::map<form::Caption, form::Basis> resultBases_;  // what the ratio and the capacity were worked out from
-    QCheckBox* usetopland_ = nullptr;
+    std::map<form::Result, form::Basis> resultBases_;  // what the ratio and the capacity were worked out from
+    QCheckBox* deadArea_ = nullptr;
     RatioAnnouncer* announcer_ = nullptr;
     bool fitted_ = false;  // the fonts, once the window has first been shown
     bool messageOpen_ = false;
