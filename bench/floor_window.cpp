@@ -26,7 +26,7 @@ QString toQString(std::string_view text)
 QWidget* createControl(const ui::ControlRow& row, QWidget* parent)
 {
     const QString caption = toQString(row.caption);
-    switch (row.kind) {
+    switch (ui::kindOf(row)) {
     case ui::ControlKind::TextField: return new QLineEdit(parent);
     case ui::ControlKind::Label: return new QLabel(caption, parent);
     case ui::ControlKind::Button: return new QPushButton(caption, parent);

@@ -214,18 +214,6 @@
         <translation>Division durch Null</translation>
     </message>
     <message>
-        <source>Printer error</source>
-        <translation>Druckerfehler</translation>
-    </message>
-    <message>
-        <source>Out of memory</source>
-        <translation>Nicht genügend Speicher</translation>
-    </message>
-    <message>
-        <source>Unexpected error</source>
-        <translation>Unerwarteter Fehler</translation>
-    </message>
-    <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
@@ -426,13 +414,6 @@
     </message>
 </context>
 <context>
-    <name>ui::FigureLabel</name>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-</context>
-<context>
     <name>ui::CalculatorWindow</name>
     <message>
         <source>Solve for a Ratio…</source>
@@ -471,6 +452,25 @@
     <message>
         <source>Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.</source>
         <translation>Veraltet: Verlassen Sie „%1“, „%2“ oder „%3“, um den Hubraum aus den angezeigten Werten neu zu ermitteln.</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Druckerfehler</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FigureLabel</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>

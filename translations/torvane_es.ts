@@ -214,18 +214,6 @@
         <translation>División por cero</translation>
     </message>
     <message>
-        <source>Printer error</source>
-        <translation>Error de impresora</translation>
-    </message>
-    <message>
-        <source>Out of memory</source>
-        <translation>Memoria insuficiente</translation>
-    </message>
-    <message>
-        <source>Unexpected error</source>
-        <translation>Error inesperado</translation>
-    </message>
-    <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
     </message>
@@ -426,13 +414,6 @@
     </message>
 </context>
 <context>
-    <name>ui::FigureLabel</name>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-</context>
-<context>
     <name>ui::CalculatorWindow</name>
     <message>
         <source>Solve for a Ratio…</source>
@@ -471,6 +452,25 @@
     <message>
         <source>Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.</source>
         <translation>Desactualizado: salga de «%1», «%2» o «%3» para volver a calcular la cilindrada con los valores mostrados.</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Error de impresora</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Error inesperado</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FigureLabel</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>

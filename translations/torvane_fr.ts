@@ -214,18 +214,6 @@
         <translation>Division par zéro</translation>
     </message>
     <message>
-        <source>Printer error</source>
-        <translation>Erreur d&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>Out of memory</source>
-        <translation>Mémoire insuffisante</translation>
-    </message>
-    <message>
-        <source>Unexpected error</source>
-        <translation>Erreur inattendue</translation>
-    </message>
-    <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
@@ -426,13 +414,6 @@
     </message>
 </context>
 <context>
-    <name>ui::FigureLabel</name>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-</context>
-<context>
     <name>ui::CalculatorWindow</name>
     <message>
         <source>Solve for a Ratio…</source>
@@ -471,6 +452,25 @@
     <message>
         <source>Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.</source>
         <translation>Pas à jour&#xa0;: quittez «&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» ou «&#xa0;%3&#xa0;» pour recalculer la cylindrée à partir des valeurs affichées.</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Erreur d&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FigureLabel</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>

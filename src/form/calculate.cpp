@@ -18,6 +18,8 @@
 namespace form {
 
 using namespace numeric;
+using message::Message;
+using message::Text;
 
 namespace {
 
@@ -124,7 +126,7 @@ void Calculator::calculate()
                          [&] { return Currency::fromDouble(checkedDiv(total, clearance)); });
     });
 
-    view_.setResult(Result::ratio, ratio.text(locale_));
+    view_.setResult(Result::ratio, ratio.text(locale_), ratio.toDouble());
     view_.keepBasis(Result::ratio, basisOf(view_, Result::ratio));
 }
 

@@ -13,15 +13,15 @@
 // May be called from ui/ and the tests; calls only numeric/.
 
 #include "form/form_view.h"
-#include "numeric/message.h"
+#include "message/message.h"
 #include "numeric/number_locale.h"
 
 #include <utility>
 
 namespace form {
 
-inline constexpr numeric::Text kAllValuesMessage = USER_TEXT("form", "All values must be entered");
-inline constexpr numeric::Text kGasketMessage =
+inline constexpr message::Text kAllValuesMessage = USER_TEXT("form", "All values must be entered");
+inline constexpr message::Text kGasketMessage =
     USER_TEXT("form", "Enter either the Gasket Volume or the Gasket Bore and Compressed Thickness");
 
 class Calculator {

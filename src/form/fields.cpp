@@ -2,23 +2,25 @@
 
 namespace form {
 
+namespace {
+
+constexpr std::array<std::string_view, allFields.size()> kNames = {
+    "cylinders",       "bore",         "stroke",         "chamber",     "dome",     "deckHeight", "gasketBore",
+    "gasketThickness", "gasketVolume", "pistonDiameter", "topRingDepth",
+};
+
+}  // namespace
+
 std::string_view nameOf(Field field)
 {
-    static constexpr std::array<std::string_view, allFields.size()> names = {
-        "cyls", "bore", "stroke", "chamb", "dome", "deck", "gasketbore", "compthick", "gasketvol", "piston", "topring",
-    };
-    return names.at(static_cast<std::size_t>(field));
+    return kNames.at(static_cast<std::size_t>(field));
 }
 
-std::string_view nameOf(Option option)
+std::optional<Field> fieldNamed(std::string_view name)
 {
-    return option == Option::inches ? "inches" : "mm";
-}
-
-std::string_view nameOf(Result caption)
-{
-    static constexpr std::array<std::string_view, 3> names = {"vorsil", "Label17", "Label18"};
-    return names.at(static_cast<std::size_t>(caption));
+    for (const Field field : allFields)
+        if (nameOf(field) == name) return field;
+    return std::nullopt;
 }
 
 }  // namespace form

@@ -7,6 +7,8 @@
 namespace form {
 
 using namespace numeric;
+using message::Message;
+using message::Text;
 
 namespace {
 

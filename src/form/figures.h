@@ -11,15 +11,15 @@
 
 namespace form {
 
-inline constexpr numeric::Text kFiguresTooLarge = USER_TEXT("form", "The figures are too large to compute with.");
-inline constexpr numeric::Text kNoClearance =
+inline constexpr message::Text kFiguresTooLarge = USER_TEXT("form", "The figures are too large to compute with.");
+inline constexpr message::Text kNoClearance =
     USER_TEXT("form", "The clearance volume comes to 0, so there is no ratio.");
-inline constexpr numeric::Text kRatioTooLarge = USER_TEXT("form", "The ratio is too large to show.");
+inline constexpr message::Text kRatioTooLarge = USER_TEXT("form", "The ratio is too large to show.");
 
 // What is wrong with text that could not be read as a figure, quoting it:
 // "'4.03x' is not a number." Under a locale that writes decimals with another
 // separator, a figure written with "." also says how to write it.
-numeric::Message unreadable(numeric::ErrorKind kind, const std::string& text, const numeric::NumberLocale& locale);
+message::Message unreadable(numeric::ErrorKind kind, const std::string& text, const numeric::NumberLocale& locale);
 
 // The same as the error for a field whose text could not be read.
 numeric::RuntimeError unreadableFigure(numeric::ErrorKind kind, Field field, const std::string& text,
@@ -52,7 +52,7 @@ double wholeNumber(const FormView& view, Field field, const numeric::NumberLocal
 // Runs steps of arithmetic; an error that does not yet say what went wrong
 // is told as what.
 template <typename Steps>
-auto computing(numeric::Text what, Steps steps) -> decltype(steps())
+auto computing(message::Text what, Steps steps) -> decltype(steps())
 {
     try {
         return steps();

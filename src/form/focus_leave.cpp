@@ -19,6 +19,8 @@
 namespace form {
 
 using namespace numeric;
+using message::Message;
+using message::Text;
 
 void Calculator::showCapacity()
 {
@@ -35,7 +37,7 @@ void Calculator::showCapacity()
     // Cubic inches unless millimetres are chosen; then cubic mm to cc.
     if (view_.isSelected(Option::mm)) capacity = checkedDiv(capacity, 1000);
 
-    view_.setResult(Result::capacity, numberText(capacity, locale_));
+    view_.setResult(Result::capacity, numberText(capacity, locale_), capacity);
     view_.keepBasis(Result::capacity, basisOf(view_, Result::capacity));
 }
 

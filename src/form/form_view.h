@@ -3,15 +3,22 @@
 // implements it on real widgets; the tests implement it on plain values.
 
 #include "form/fields.h"
-#include "numeric/message.h"
+#include "message/message.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace form {
 
 class RatioSolver;
+
+// The page could not be made or handed to the printer; detail says why.
+struct PrinterError : std::runtime_error {
+    explicit PrinterError(message::Message why) : std::runtime_error(message::english(why)), detail(std::move(why)) {}
+    message::Message detail;
+};
 
 // What a shown result was worked out from, as the window held it: the texts
 // of the fields the result reads, in Field order, the unit and the dead-area
@@ -40,8 +47,10 @@ public:
     virtual bool deadAreaTicked() const = 0;
     virtual void tickDeadArea(bool checked) = 0;
 
-    virtual std::string result(Result caption) const = 0;
-    virtual void setResult(Result caption, const std::string& text) = 0;
+    virtual std::string result(Result result) const = 0;
+    // The text as the user reads it; a figure comes with its value too, so
+    // that a label too narrow for the text rounds it without reading it back.
+    virtual void setResult(Result result, const std::string& text, std::optional<double> figure = {}) = 0;
     // Kept beside a result by the procedure that writes it, until its next run.
     virtual void keepBasis(Result result, Basis basis) = 0;
     virtual Basis keptBasis(Result result) const = 0;
@@ -51,7 +60,7 @@ public:
     virtual std::vector<Field> textFields() const = 0;
 
     // A modal box with one OK button and no icon; returns once it is closed.
-    virtual void showMessage(numeric::Text text) = 0;
+    virtual void showMessage(message::Text text) = 0;
 
     // Asks for the ratio wanted, showing as it is typed what solver makes of
     // it; returns the text accepted, or nothing when the user cancels.

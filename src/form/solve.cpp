@@ -14,6 +14,8 @@
 namespace form {
 
 using namespace numeric;
+using message::Message;
+using message::Text;
 
 namespace {
 
@@ -51,7 +53,7 @@ public:
     bool deadAreaTicked() const override { return window_.deadAreaTicked(); }
     void tickDeadArea(bool) override {}
     std::string result(Result caption) const override { return window_.result(caption); }
-    void setResult(Result caption, const std::string& text) override
+    void setResult(Result caption, const std::string& text, std::optional<double>) override
     {
         if (caption == Result::ratio) ratio = text;
     }
@@ -59,7 +61,7 @@ public:
     Basis keptBasis(Result caption) const override { return window_.keptBasis(caption); }
     void moveFocus(Field) override {}
     std::vector<Field> textFields() const override { return window_.textFields(); }
-    void showMessage(numeric::Text) override {}
+    void showMessage(message::Text) override {}
     std::optional<std::string> askWantedRatio(const RatioSolver&) override { return {}; }
     void printImage() override {}
 
@@ -109,48 +111,48 @@ RatioSolver::RatioSolver(const FormView& view, NumberLocale locale, Field field)
 
 Solution RatioSolver::solve(std::string_view wantedRatio) const
 {
+    std::variant<double, Refusal> outcome = wantedRatioFrom(wantedRatio);
+    if (const double* wanted = std::get_if<double>(&outcome)) outcome = figureFor(*wanted);
+    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return {.refusal = *refusal};
     Solution solution;
-    if (field_ == Field::gasketVolume && !view_.text(Field::gasketBore).empty() &&
-        !view_.text(Field::gasketThickness).empty()) {
-        solution.refusal = {kGasketVolumeFromDimensions};
-        return solution;
+    try {
+        const double figure = std::get<double>(outcome);
+        solution.ratio = ratioWith(figure);
+        compare(figure, solution);
+        solution.figure = numberText(figure, locale_);
+    } catch (const RuntimeError& error) {
+        return {.refusal = {error.message(), fieldNamed(error.field())}};
     }
+    return solution;
+}
+
+// The ratio as typed, which may end in ": 1"; or why it is none.
+std::variant<double, Refusal> RatioSolver::wantedRatioFrom(std::string_view wantedRatio) const
+{
+    if (field_ == Field::gasketVolume && !view_.text(Field::gasketBore).empty() &&
+        !view_.text(Field::gasketThickness).empty())
+        return Refusal{kGasketVolumeFromDimensions};
     const std::string typed(withoutToOne(wantedRatio));
     double wanted = 0;
     try {
         wanted = parseStrict(typed, locale_);
     } catch (const RuntimeError& error) {
         // A ratio written with the other decimal separator is told how to write it, as a length is.
-        solution.refusal = {asLocaleWritesIt(typed, locale_).empty() ? Message(kNotARatio)
-                                                                     : unreadable(error.kind(), typed, locale_)};
-        return solution;
+        return Refusal{asLocaleWritesIt(typed, locale_).empty() ? Message(kNotARatio)
+                                                                : unreadable(error.kind(), typed, locale_)};
     }
-    if (!(wanted > 1)) {
-        solution.refusal = {kNotAboveOne};
-        return solution;
-    }
-    try {
-        const double figure = computing(kFiguresTooLarge, [&] { return roundedFigure(wanted, solution); });
-        if (!solution.refusal.why.empty()) return solution;
-        solution.ratio = ratioWith(figure);
-        compare(figure, solution);
-        solution.figure = numberText(figure, locale_);  // set last: a figure is never offered with a refusal
-    } catch (const RuntimeError& error) {
-        solution = {};
-        solution.refusal = {error.message(), error.field()};
-    }
-    return solution;
+    if (!(wanted > 1)) return Refusal{kNotAboveOne};
+    return wanted;
 }
 
+// The figure, rounded, that gives the wanted ratio, or why there is none:
 // Calculate's clearance, with the unknown counted as 0, against the clearance
-// the wanted ratio needs: swept / (ratio - 1).
-double RatioSolver::roundedFigure(double wanted, Solution& solution) const
-{
-    const Volumes volumes = readVolumes(view_, locale_, cm_, field_ == Field::gasketThickness ? Field::gasketVolume : field_);
-    if (volumes.swept == 0) {
-        solution.refusal = {kNoSwept};
-        return 0;
-    }
+// the wanted ratio needs, swept / (ratio - 1).
+std::variant<double, Refusal> RatioSolver::figureFor(double wanted) const
+try {
+    const Volumes volumes =
+        readVolumes(view_, locale_, cm_, field_ == Field::gasketThickness ? Field::gasketVolume : field_);
+    if (volumes.swept == 0) return Refusal{kNoSwept};
     const double needed = checkedDiv(volumes.swept, checkedSub(wanted, 1));
     const double others = clearanceOf(volumes, view_.deadAreaTicked());
     const double missing = checkedSub(needed, others);  // what the unknown adds to the clearance
@@ -167,10 +169,7 @@ double RatioSolver::roundedFigure(double wanted, Solution& solution) const
         // The gasket volume's formula turned round: cc back to cubic inches
         // under inches, to cubic mm under mm, over the gasket bore's area.
         const double area = checkedMul(halfSquared(cm_.typedGasketBore), kPi);
-        if (area == 0) {
-            solution.refusal = {kNoGasketBore};
-            return 0;
-        }
+        if (area == 0) return Refusal{kNoGasketBore};
         figure = view_.isSelected(Option::mm) ? checkedDiv(checkedMul(missing, 1000), area)
                                               : checkedDiv(missing, checkedMul(checkedPow(2.54, 3), area));
         break;
@@ -194,15 +193,13 @@ double RatioSolver::roundedFigure(double wanted, Solution& solution) const
 
     const double highestRatio = parseStrict(ratioWith(*least), locale_);
     const std::string highest = numberText(std::floor(std::round(highestRatio * 10000) / 100) / 100, locale_);
-    if (quenchBinds) {
-        solution.refusal = {
-            {kPistonReachesHead, {numberText(rounded(figure + *other, decimals_), locale_), unit(), highest}}};
-    } else {
-        solution.refusal = {{kTooLittleRoom,
-                             {numberText(wanted, locale_), numberText(rounded(needed, 2), locale_),
-                              numberText(rounded(others, 2), locale_), highest}}};
-    }
-    return figure;
+    if (quenchBinds)
+        return Refusal{{kPistonReachesHead, {numberText(rounded(figure + *other, decimals_), locale_), unit(), highest}}};
+    return Refusal{{kTooLittleRoom,
+                    {numberText(wanted, locale_), numberText(rounded(needed, 2), locale_),
+                     numberText(rounded(others, 2), locale_), highest}}};
+} catch (const RuntimeError& error) {
+    return Refusal{error.message().empty() ? Message(kFiguresTooLarge) : error.message(), fieldNamed(error.field())};
 }
 
 // The ratio Calculate shows with the field holding figure, found by running

@@ -7,38 +7,39 @@
 
 #include "form/form_view.h"
 #include "form/ratio_steps.h"
-#include "numeric/message.h"
+#include "message/message.h"
 #include "numeric/number_locale.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace form {
 
-inline constexpr numeric::Text kGasketBoreToSolveMessage =
+inline constexpr message::Text kGasketBoreToSolveMessage =
     USER_TEXT("form", "Enter the Gasket Bore to solve for the Compressed Thickness");
-inline constexpr numeric::Text kGasketVolumeFromDimensions =
+inline constexpr message::Text kGasketVolumeFromDimensions =
     USER_TEXT("form", "The Gasket Volume is worked out from the Gasket Bore and Compressed Thickness: solve for "
                       "the Compressed Thickness instead, or empty either of them to type a volume.");
 
-// chamb, dome, gasketvol, deck and compthick.
+// The chamber, dome, gasket volume, deck height and gasket thickness.
 bool solvesForRatio(Field field);
 
 // Why no figure can be written; field names the field whose text could not
 // be used, when that is the reason.
 struct Refusal {
-    numeric::Message why;
-    std::string field = {};
+    message::Message why;
+    std::optional<Field> field = {};
 };
 
 // What one wanted ratio gives; every figure is in the user's locale.
 struct Solution {
-    std::string figure;       // to be written into the field; empty when refused
-    std::string ratio;        // that Calculate then shows
-    numeric::Message change;  // the figure now beside the new one, and the ratio it gives
-    numeric::Message quench;  // deck height plus thickness, now and then, when solving either
-    Refusal refusal;
+    std::string figure = {};       // to be written into the field; empty when refused
+    std::string ratio = {};        // that Calculate then shows
+    message::Message change = {};  // the figure now beside the new one, and the ratio it gives
+    message::Message quench = {};  // deck height plus thickness, now and then, when solving either
+    Refusal refusal = {};
 };
 
 class RatioSolver {
@@ -53,11 +54,12 @@ public:
     Solution solve(std::string_view wantedRatio) const;
 
 private:
-    double roundedFigure(double wanted, Solution& solution) const;
+    std::variant<double, Refusal> wantedRatioFrom(std::string_view typed) const;
+    std::variant<double, Refusal> figureFor(double wanted) const;
     std::string ratioWith(double figure) const;
     std::optional<double> otherLength() const;
     void compare(double figure, Solution& solution) const;
-    numeric::Message unit() const;
+    message::Message unit() const;
 
     const FormView& view_;
     numeric::NumberLocale locale_;

@@ -21,6 +21,8 @@ public:
     static Currency fromDouble(double value);
 
     constexpr std::int64_t ticks() const { return ticks_; }
+    // The nearest double, for showing the figure rounded further.
+    constexpr double toDouble() const { return static_cast<double>(ticks_) / 10000.0; }
 
     // Plain decimal text: no grouping, trailing zeros and a bare trailing
     // separator dropped ("8.5", "10", "0", "-3.25"), the locale's separator.

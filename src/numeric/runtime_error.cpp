@@ -2,6 +2,9 @@
 
 namespace numeric {
 
+using message::Message;
+using message::Text;
+
 namespace {
 
 std::string whatText(ErrorKind kind, const Message& detail)
@@ -22,12 +25,6 @@ Text describe(ErrorKind kind)
         return USER_TEXT("numeric", "Overflow");
     case ErrorKind::DivisionByZero:
         return USER_TEXT("numeric", "Division by zero");
-    case ErrorKind::PrinterError:
-        return USER_TEXT("numeric", "Printer error");
-    case ErrorKind::OutOfMemory:
-        return USER_TEXT("numeric", "Out of memory");
-    case ErrorKind::Unexpected:
-        return USER_TEXT("numeric", "Unexpected error");
     }
     // only reachable with a value cast from outside the enum
     return USER_TEXT("numeric", "Unknown error");

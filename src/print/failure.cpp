@@ -7,19 +7,19 @@ namespace print {
 namespace {
 
 // The sentence for a page that did not print, for the cause given.
-numeric::Message nothingPrinted(const numeric::Message& cause)
+message::Message nothingPrinted(const message::Message& cause)
 {
     return {USER_TEXT("print", "%1, so nothing was printed."), {cause}};
 }
 
 } // namespace
 
-Failure blocking(numeric::Message cause)
+Failure blocking(message::Message cause)
 {
     return {nothingPrinted(cause), std::move(cause)};
 }
 
-Failure ofThisPage(const numeric::Message& cause)
+Failure ofThisPage(const message::Message& cause)
 {
     return {nothingPrinted(cause), {}};
 }

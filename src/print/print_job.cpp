@@ -21,7 +21,7 @@ namespace {
 // After handing the page over, how long its job is followed.
 constexpr auto kFollowFor = std::chrono::seconds(30);
 
-using numeric::Message;
+using message::Message;
 
 // The server's words when they say something beyond CUPS's stock words for
 // the state, which the sentence already says; else none.
@@ -32,7 +32,7 @@ Message newWords(const std::string& why, std::string_view stockWords = "")
 
 // The sentence that gives why in its last place, or, with no why, the one
 // that does without it: a translator sees each whole.
-Message because(numeric::Text withWhy, numeric::Text withoutWhy, std::vector<Message> places, Message why)
+Message because(message::Text withWhy, message::Text withoutWhy, std::vector<Message> places, Message why)
 {
     if (why.empty()) return {withoutWhy, std::move(places)};
     places.push_back(std::move(why));

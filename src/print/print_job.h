@@ -3,7 +3,7 @@
 // known what became of it. Plain C++ over the CUPS library: it blocks, so it
 // runs off the window's thread, and every wait on the print server is bounded.
 
-#include "numeric/message.h"
+#include "message/message.h"
 #include "print/close_deadline.h"
 #include "print/failure.h"
 
@@ -23,7 +23,7 @@ struct News {
         Failed,  // the job did not print
     };
     Kind kind = Kind::Failed;
-    numeric::Message text; // plain words for the user
+    message::Message text; // plain words for the user
 };
 
 struct Paper {

@@ -12,7 +12,7 @@
 
 namespace print {
 
-using numeric::Message;
+using message::Message;
 
 void IppDeleter::operator()(ipp_t* ipp) const
 {
@@ -207,7 +207,7 @@ Message ServerConnection::notAnswering() const
     return {USER_TEXT("print", "The print server at %1 is not answering"), {name_}};
 }
 
-Failure ServerConnection::failure(numeric::Text couldNot, std::vector<Message> places) const
+Failure ServerConnection::failure(message::Text couldNot, std::vector<Message> places) const
 {
     switch (fault_) {
     case Fault::NotAnswering:

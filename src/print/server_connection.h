@@ -58,7 +58,7 @@ public:
     // that did not answer, closed the connection or wants a login cannot
     // take any page; anything else is told with couldNot, a sentence of what
     // the server could not do, with the server's reason in its last place.
-    Failure failure(numeric::Text couldNot, std::vector<numeric::Message> places = {}) const;
+    Failure failure(message::Text couldNot, std::vector<message::Message> places = {}) const;
 
 private:
     enum class Fault { None, NotAnswering, HungUp, NeedsLogin, Other };
@@ -70,7 +70,7 @@ private:
     void expectAnswer();
     int millisecondsLeft() const;
     void noteFault(http_status_t status);
-    numeric::Message notAnswering() const;
+    message::Message notAnswering() const;
     static int onTimeout(http_t* http, void* self);
 
     struct HttpCloser {

@@ -20,7 +20,7 @@ std::string_view bareReason(std::string_view reason)
 
 struct Phrase {
     std::initializer_list<std::string_view> reasons;
-    numeric::Text words;
+    message::Text words;
 };
 
 // Why a printer holds pages up, in the words of someone standing at it.
@@ -45,7 +45,7 @@ const Phrase kJobReasons[] = {
     {{"job-incoming", "job-data-insufficient"}, USER_TEXT("print", "the page did not reach the server whole")},
 };
 
-template <size_t N> const numeric::Text* phraseFor(std::string_view reason, const Phrase (&phrases)[N])
+template <size_t N> const message::Text* phraseFor(std::string_view reason, const Phrase (&phrases)[N])
 {
     for (const Phrase& phrase : phrases)
         if (std::find(phrase.reasons.begin(), phrase.reasons.end(), bareReason(reason)) != phrase.reasons.end())
@@ -61,20 +61,20 @@ bool sameWords(std::string_view a, std::string_view b)
                       [](char x, char y) { return std::tolower(x) == std::tolower(y); });
 }
 
-numeric::Message printerFault(const std::vector<std::string>& reasons)
+message::Message printerFault(const std::vector<std::string>& reasons)
 {
     for (const std::string& reason : reasons)
-        if (const numeric::Text* words = phraseFor(reason, kPrinterFaults)) return *words;
+        if (const message::Text* words = phraseFor(reason, kPrinterFaults)) return *words;
     for (const std::string& reason : reasons)
         if (reason.ends_with("-error")) return USER_TEXT("print", "the printer reports a fault");
     return {};
 }
 
-numeric::Message jobWhy(const std::string& message, const std::vector<std::string>& reasons)
+message::Message jobWhy(const std::string& message, const std::vector<std::string>& reasons)
 {
     if (!message.empty()) return message;
     for (const std::string& reason : reasons)
-        if (const numeric::Text* words = phraseFor(reason, kJobReasons)) return *words;
+        if (const message::Text* words = phraseFor(reason, kJobReasons)) return *words;
     return {};
 }
 

@@ -2,7 +2,7 @@
 // The print server's state keywords for a printer and a job, told in plain
 // words: no keyword reaches the user where a phrase exists.
 
-#include "numeric/message.h"
+#include "message/message.h"
 
 #include <string>
 #include <string_view>
@@ -16,12 +16,12 @@ bool sameWords(std::string_view a, std::string_view b);
 // The first fault among a printer's state reasons, whatever their -error,
 // -warning or -report ending, or else any reason ending in -error; empty
 // when none holds pages up. A clause: it goes into a sentence's place.
-numeric::Message printerFault(const std::vector<std::string>& reasons);
+message::Message printerFault(const std::vector<std::string>& reasons);
 
 // Why a job did not print: the server's message for it, or else its state
 // reasons in plain words; empty when there is nothing more to say. The
 // server's message stands as it comes; a reason is a clause to translate.
-numeric::Message jobWhy(const std::string& message, const std::vector<std::string>& reasons);
+message::Message jobWhy(const std::string& message, const std::vector<std::string>& reasons);
 
 // Whether a stopped printer was paused by someone, rather than stopped by
 // the server after a failed job. cupsd gives both the reason "paused".

@@ -4,7 +4,6 @@
 #include "form/solve.h"
 #include "numeric/runtime_error.h"
 #include "ui/control_style.h"
-#include "ui/control_table.h"
 #include "ui/figure_field.h"
 #include "ui/figure_label.h"
 #include "ui/ratio_announcer.h"
@@ -14,10 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -33,28 +29,25 @@ namespace ui {
 
 namespace {
 
+using form::Calculator;
+
 numeric::NumberLocale numberLocale(const QLocale& locale)
 {
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
-QRect pixels(const ControlRow& row)
+// The procedure that leaving a field runs, if any.
+void (Calculator::*leaveProcedure(form::Field field))()
 {
-    return {twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width), twipsToPixels(row.height)};
-}
-
-QWidget* createControl(const ControlRow& row, QWidget* parent)
-{
-    const QString caption = translatedCaption(row.caption);
-    // The labels without a caption show the figures the procedures write.
-    switch (row.kind) {
-    case ControlKind::TextField: return new FigureField(parent);
-    case ControlKind::Label: return caption.isEmpty() ? new FigureLabel(parent) : new QLabel(caption, parent);
-    case ControlKind::Button: return new QPushButton(caption, parent);
-    case ControlKind::OptionButton: return new QRadioButton(caption, parent);
-    case ControlKind::CheckBox: return new QCheckBox(caption, parent);
+    switch (field) {
+    case form::Field::cylinders: return &Calculator::leftCylinders;
+    case form::Field::bore: return &Calculator::leftBore;
+    case form::Field::stroke: return &Calculator::leftStroke;
+    case form::Field::gasketBore: return &Calculator::leftGasketBore;
+    case form::Field::gasketThickness: return &Calculator::leftGasketThickness;
+    case form::Field::gasketVolume: return &Calculator::leftGasketVolume;
+    default: return nullptr;
     }
-    return nullptr;
 }
 
 // Focus moves that count as leaving a field for another control of this
@@ -72,18 +65,30 @@ bool movedByUserOrProcedure(Qt::FocusReason reason)
     }
 }
 
+QString captionOfField(form::Field field)
+{
+    return translatedCaption(captionOf(field));
+}
+
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(const QLocale& locale, QWidget* parent)
-    : QWidget(parent), form_(*this, numberLocale(locale))
+    : QWidget(parent), calculator_(*this, numberLocale(locale))
 {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     setLocale(locale);  // the result labels round figures with its decimal point
     styleWindow(*this);
-    buildControls();
+    controls_ = makeControls(*this);
+    controls_.deadArea->setTristate(false);
+    for (const form::Result result : {form::Result::ratio, form::Result::capacity})
+        controls_.result(result)->offerCopy();
+    announcer_ = new RatioAnnouncer(this);
+    announcer_->setGeometry(controls_.result(form::Result::ratio)->geometry());
+    offerSolving();
     bindEvents();
-    run(&form::Calculator::start);
-    field(form::Field::cylinders)->setFocus();
+    run(&Calculator::start);
+    controls_.field(form::Field::cylinders)->setFocus();
 }
 
 // The window goes up on the screen first; its fonts are measured before it
@@ -92,39 +97,15 @@ CalculatorWindow::CalculatorWindow(const QLocale& locale, QWidget* parent)
 void CalculatorWindow::setVisible(bool visible)
 {
     QWidget::setVisible(visible);
-    if (visible && !std::exchange(fitted_, true)) fitControls(*this);
-}
-
-void CalculatorWindow::buildControls()
-{
-    for (const ControlRow& row : kControls) {
-        QWidget* widget = createControl(row, this);
-        widget->setObjectName(QString::fromUtf8(row.name));
-        widget->setGeometry(pixels(row));
-        styleControl(*widget, row);
-        if (row.kind != ControlKind::Label && row.kind != ControlKind::OptionButton) focusStops_.push_back(widget);
-    }
-    // The option group is one stop, after print.
-    focusStops_.push_back(option(form::Option::inches));
-    linkLabelsToFields(*this);
-    colourControls(*this);
-
-    control("Label10")->setToolTip(translatedCaption(kDeadAreaToolTip));
-    for (const form::Result result : {form::Result::ratio, form::Result::capacity})
-        figureLabel(result)->offerCopy();
-    announcer_ = new RatioAnnouncer(this);
-    announcer_->setGeometry(figureLabel(form::Result::ratio)->geometry());
-    deadArea_ = findChild<QCheckBox*>(QStringLiteral("usetopland"));
-    deadArea_->setTristate(false);
-    offerSolving();
+    if (visible) fitControls(controls_);
 }
 
 // Each field that can be solved for a ratio has its own action, so that
 // Ctrl+T solves the field it is pressed in. The ratio's menu offers them all,
-// by their results.
+// by their captions.
 void CalculatorWindow::offerSolving()
 {
-    FigureLabel* ratio = figureLabel(form::Result::ratio);
+    FigureLabel* ratio = controls_.result(form::Result::ratio);
     auto* fromRatio = new QMenu(tr("Solve for a Ratio"), ratio);
     ratio->addAction(fromRatio->menuAction());
     for (const form::Field which : form::allFields) {
@@ -133,95 +114,73 @@ void CalculatorWindow::offerSolving()
         solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
         solve->setShortcutContext(Qt::WidgetShortcut);
         connect(solve, &QAction::triggered, this, [this, which] { solveIn(which); });
-        auto* edit = static_cast<FigureField*>(field(which));
-        edit->offerFirst(solve);
+        FigureField* field = controls_.field(which);
+        field->offerFirst(solve);
         // The shortcut as the desktop's language writes it ("Strg+T" in German),
         // and the menu entry as the menu shows it.
-        edit->setToolTip(tr("%1, or %2 in the right-click menu, finds the figure for this field that gives the "
-                            "compression ratio you want.",
-                            "the shortcut, then the menu entry")
-                             .arg(solve->shortcut().toString(QKeySequence::NativeText), solve->text()));
-        const QString caption = translatedCaption(captionNaming(form::nameOf(which)));
-        fromRatio->addAction(tr("%1…", "a field's caption, in a menu item that opens a dialog").arg(caption), this,
-                             [this, which] { solveIn(which); });
+        field->setToolTip(tr("%1, or %2 in the right-click menu, finds the figure for this field that gives the "
+                             "compression ratio you want.",
+                             "the shortcut, then the menu entry")
+                              .arg(solve->shortcut().toString(QKeySequence::NativeText), solve->text()));
+        fromRatio->addAction(tr("%1…", "a field's caption, in a menu item that opens a dialog").arg(captionOfField(which)),
+                             this, [this, which] { solveIn(which); });
     }
-}
-
-// As Ctrl+T in the field: the focus goes there first, so that the field it
-// leaves runs its procedure; a box that this opens takes the choice.
-void CalculatorWindow::solveIn(form::Field which)
-{
-    const int boxesBefore = boxesShown_;
-    field(which)->setFocus(Qt::OtherFocusReason);
-    if (boxesShown_ == boxesBefore) run([this, which] { form_.solveForRatio(which); }, true);
 }
 
 void CalculatorWindow::bindEvents()
 {
-    const auto onClick = [this](std::string_view name, Procedure procedure) {
-        connect(findChild<QPushButton*>(QString::fromUtf8(name)), &QPushButton::clicked, this, [this, procedure] { run(procedure); });
+    const auto onClick = [this](QPushButton* button, Procedure procedure) {
+        connect(button, &QPushButton::clicked, this, [this, procedure] { run(procedure); });
     };
-    onClick("calc", &form::Calculator::calculate);
-    onClick("clear", &form::Calculator::clear);
-    onClick("print", &form::Calculator::print);
+    onClick(controls_.calculate, &Calculator::calculate);
+    onClick(controls_.clear, &Calculator::clear);
+    onClick(controls_.print, &Calculator::print);
     connect(&printer_, &WindowPrinter::told, this, &CalculatorWindow::tellPrintNews);
 
     // toggled(true) comes both from the user's click and from a procedure
     // selecting the button, so either way its Click procedure runs.
-    const auto onSelect = [this](form::Option which, Procedure procedure) {
-        connect(option(which), &QRadioButton::toggled, this, [this, procedure](bool on) {
+    const auto onChoose = [this](form::Option which, Procedure procedure) {
+        connect(controls_.option(which), &QRadioButton::toggled, this, [this, procedure](bool on) {
             if (on) run(procedure);
         });
     };
-    onSelect(form::Option::inches, &form::Calculator::inchesChosen);
-    onSelect(form::Option::mm, &form::Calculator::mmChosen);
-
-    leaveProcedures_ = {
-        {field(form::Field::cylinders), &form::Calculator::leftCylinders},
-        {field(form::Field::bore), &form::Calculator::leftBore},
-        {field(form::Field::stroke), &form::Calculator::leftStroke},
-        {field(form::Field::gasketBore), &form::Calculator::leftGasketBore},
-        {field(form::Field::gasketThickness), &form::Calculator::leftGasketThickness},
-        {field(form::Field::gasketVolume), &form::Calculator::leftGasketVolume},
-    };
-    for (const auto& [watched, procedure] : leaveProcedures_) watched->installEventFilter(this);
+    onChoose(form::Option::inches, &Calculator::inchesChosen);
+    onChoose(form::Option::mm, &Calculator::mmChosen);
 
     // Whatever a result was worked out from may change under it.
-    for (const form::Field which : form::allFields)
-        connect(field(which), &QLineEdit::textChanged, this, &CalculatorWindow::markOutOfDateResults);
-    for (QAbstractButton* choice : {static_cast<QAbstractButton*>(option(form::Option::inches)),
-                                    static_cast<QAbstractButton*>(option(form::Option::mm)),
-                                    static_cast<QAbstractButton*>(deadArea_)})
-        connect(choice, &QAbstractButton::toggled, this, &CalculatorWindow::markOutOfDateResults);
-    for (QWidget* stop : focusStops_)
-        if (qobject_cast<QAbstractButton*>(stop)) stop->installEventFilter(this);
-    option(form::Option::mm)->installEventFilter(this);
+    for (const form::Field which : form::allFields) {
+        FigureField* field = controls_.field(which);
+        connect(field, &FigureField::left, this, [this, which](Qt::FocusReason reason) { fieldLeft(which, reason); });
+        connect(field, &QLineEdit::textChanged, this, &CalculatorWindow::markOutOfDateResults);
+    }
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             controls_.option(form::Option::inches), controls_.option(form::Option::mm), controls_.deadArea,
+             controls_.calculate, controls_.clear, controls_.print}) {
+        connect(button, &QAbstractButton::toggled, this, &CalculatorWindow::markOutOfDateResults);
+        button->installEventFilter(this);  // for a press that is spent
+    }
 }
 
+// The user answered a box since pressing; a button kept down by this press
+// would stay drawn sunken, waiting for a release that went to the box.
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && leaveProcedures_.contains(watched)) {
-        // Qt has already moved its focus widget when the field hears of it.
-        leave(watched, QApplication::focusWidget(), static_cast<QFocusEvent*>(event)->reason());
-    } else if (event->type() == QEvent::MouseButtonPress && watched == spentPress_) {
-        // The user answered a box since pressing; a button kept down by this
-        // press would stay drawn sunken, waiting for a release that went to
-        // the box.
+    if (event->type() == QEvent::MouseButtonPress && watched == spentPress_) {
         spentPress_ = nullptr;
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void CalculatorWindow::leave(QObject* field, const QWidget* next, Qt::FocusReason reason)
+// Leaving a field for another control of this window runs its procedure.
+void CalculatorWindow::fieldLeft(form::Field field, Qt::FocusReason reason)
 {
-    const bool toThisWindow = next && next != field && next->window() == this;
-    if (!toThisWindow || !movedByUserOrProcedure(reason)) return;
-    const int boxesBefore = boxesShown_;
-    run(leaveProcedures_.at(field));
-    // Qt hands the press that moved the focus to the button only once the
-    // box is closed.
-    const bool boxOpened = boxesShown_ != boxesBefore;
+    const Procedure procedure = leaveProcedure(field);
+    const QWidget* next = QApplication::focusWidget();  // Qt has already moved the focus
+    if (!procedure || !next || next->window() != this || !movedByUserOrProcedure(reason)) return;
+    // Qt hands the press that moved the focus to a button only once the box
+    // it opened is closed.
+    const bool boxOpened = !quietly([&] { run(procedure); });
     spentPress_ =
         boxOpened && reason == Qt::MouseFocusReason && qobject_cast<const QAbstractButton*>(next) ? next : nullptr;
 }
@@ -232,27 +191,39 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
     QWidget* focus = focusWidget();
+    const auto field = std::ranges::find(form::allFields, focus, [this](form::Field f) { return controls_.field(f); });
     if (auto* button = qobject_cast<QPushButton*>(focus); enter && button)
         button->click();
-    else if (auto* figure = dynamic_cast<FigureField*>(focus); enter && figure)
-        calculateFromField(*figure);
+    else if (enter && field != form::allFields.end())
+        calculateFromField(*field);
     else
         QWidget::keyPressEvent(event);
 }
 
-// As a click on Calculate would: the field is left first, so that its
-// procedure runs, and a box that this opens takes the click. Then the user
-// is back where he was typing, the figure selected for the next try; a box
-// sends the focus where it asks for a correction instead.
-void CalculatorWindow::calculateFromField(FigureField& from)
+// Return in a field, as a click on Calculate from it would: the focus goes to
+// Calculate, the field's procedure runs, then Calculate if that opened no
+// box; then the user is back where he was typing, the figure selected for the
+// next try. A box sends the focus where it asks for a correction instead.
+void CalculatorWindow::calculateFromField(form::Field which)
 {
-    auto* calc = static_cast<QPushButton*>(control("calc"));
-    const int boxesBefore = boxesShown_;
-    calc->setFocus(Qt::OtherFocusReason);
-    if (boxesShown_ == boxesBefore) calc->click();
-    if (boxesShown_ != boxesBefore) return;
-    from.setFocus(Qt::OtherFocusReason);
-    from.selectFigure();
+    FigureField* field = controls_.field(which);
+    {
+        const QSignalBlocker leftBelow(field);
+        controls_.calculate->setFocus(Qt::OtherFocusReason);
+    }
+    const Procedure leave = leaveProcedure(which);
+    if (leave && !quietly([&] { run(leave); })) return;
+    if (!quietly([&] { controls_.calculate->click(); })) return;
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectFigure();
+}
+
+// As Ctrl+T in the field: the focus goes there first, so that the field it
+// leaves runs its procedure; a box that this opens takes the choice.
+void CalculatorWindow::solveIn(form::Field which)
+{
+    if (quietly([&] { controls_.field(which)->setFocus(Qt::OtherFocusReason); }))
+        run([this, which] { calculator_.solveForRatio(which); }, true);
 }
 
 // The desktop's palette may change while the calculator runs, from light to
@@ -260,76 +231,94 @@ void CalculatorWindow::calculateFromField(FigureField& from)
 void CalculatorWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange) {
-        colourControls(*this);
+        colourControls(*this, controls_);
         markOutOfDateResults();
     }
     QWidget::changeEvent(event);
+}
+
+// The controls that Tab stops at, in the table's order; the option group is
+// one stop, after print.
+std::vector<QWidget*> CalculatorWindow::focusStops() const
+{
+    std::vector<QWidget*> stops;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlKind kind = kindOf(kControls[row]);
+        if (kind != ControlKind::Label && kind != ControlKind::OptionButton) stops.push_back(controls_.rows[row]);
+    }
+    stops.push_back(controls_.option(form::Option::inches));
+    return stops;
 }
 
 // Tab and Shift+Tab follow the table's order and stop once on the option
 // group, at its selected button; Qt's own order could stop on either button.
 bool CalculatorWindow::focusNextPrevChild(bool next)
 {
+    const std::vector<QWidget*> stops = focusStops();
     const auto isOption = [](const QWidget* widget) { return qobject_cast<const QRadioButton*>(widget) != nullptr; };
     QWidget* current = focusWidget();
-    if (isOption(current)) current = option(form::Option::inches);
-    const auto at = std::find(focusStops_.begin(), focusStops_.end(), current);
-    if (at == focusStops_.end()) return QWidget::focusNextPrevChild(next);
+    if (isOption(current)) current = controls_.option(form::Option::inches);
+    const auto at = std::ranges::find(stops, current);
+    if (at == stops.end()) return QWidget::focusNextPrevChild(next);
 
-    const auto count = static_cast<std::ptrdiff_t>(focusStops_.size());
-    const auto index = ((at - focusStops_.begin()) + (next ? 1 : count - 1)) % count;
-    QWidget* target = focusStops_[static_cast<std::size_t>(index)];
-    if (isOption(target) && isSelected(form::Option::mm)) target = option(form::Option::mm);
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    const auto index = ((at - stops.begin()) + (next ? 1 : count - 1)) % count;
+    QWidget* target = stops[static_cast<std::size_t>(index)];
+    if (isOption(target) && isSelected(form::Option::mm)) target = controls_.option(form::Option::mm);
     target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
 void CalculatorWindow::run(Procedure procedure)
 {
-    run([this, procedure] { (form_.*procedure)(); }, procedure == &form::Calculator::calculate);
+    run([this, procedure] { (calculator_.*procedure)(); }, procedure == &Calculator::calculate);
 }
 
-// Every event enters the procedures here. While a procedure's message box is
-// open, nothing else may start one.
+// Every event enters the procedures here.
 void CalculatorWindow::run(const std::function<void()>& procedure, bool blamedFieldTakesFocus)
 {
-    if (messageOpen_) return;
+    // Nothing starts while a box is open.
+    if (QApplication::activeModalWidget()) return;
     try {
         procedure();
     } catch (const numeric::RuntimeError& error) {
-        report(error);
+        const std::optional<form::Field> blamed = form::fieldNamed(error.field());
+        report(translated(numeric::describe(error.kind())), aboutField(blamed, translated(error.message())));
         // The field to correct takes the focus, ready to retype. Only after
         // Calculate and solving for a ratio: after a leave procedure the user
         // has already put the focus somewhere, and moving it would run leave
         // procedures again.
-        if (blamedFieldTakesFocus && !error.field().empty()) {
-            auto* blamed = findChild<QLineEdit*>(QString::fromStdString(error.field()), Qt::FindDirectChildrenOnly);
-            if (blamed) {
-                blamed->setFocus(Qt::OtherFocusReason);
-                blamed->selectAll();
-            }
+        if (blamedFieldTakesFocus && blamed) {
+            controls_.field(*blamed)->setFocus(Qt::OtherFocusReason);
+            controls_.field(*blamed)->selectAll();
         }
+    } catch (const form::PrinterError& error) {
+        report(tr("Printer error"), translated(error.detail));
     } catch (const std::bad_alloc&) {
         // Out of memory is a failed step like any other: the entries stay.
-        report(numeric::RuntimeError(numeric::ErrorKind::OutOfMemory,
-                                     USER_TEXT("ui::CalculatorWindow", "There is not enough memory to finish. Every "
-                                                                  "entry is as you left it.")));
+        report(tr("Out of memory"), tr("There is not enough memory to finish. Every entry is as you left it."));
     } catch (const std::exception& error) {
-        report(numeric::RuntimeError(numeric::ErrorKind::Unexpected, std::string(error.what())));
+        report(tr("Unexpected error"), QString::fromLocal8Bit(error.what()));
     }
 }
 
-// One box: the kind of error, then what went wrong in plain words, naming
-// the field by its label as the window shows it.
-void CalculatorWindow::report(const numeric::RuntimeError& error)
+// Whether step ran without opening a box.
+bool CalculatorWindow::quietly(const std::function<void()>& step)
 {
-    QMessageBox box(QMessageBox::Critical, windowTitle(), translated(numeric::describe(error.kind())),
-                    QMessageBox::Ok, this);
-    box.setInformativeText(aboutField(error.field(), translated(error.message())));
+    const int before = boxesOpened_;
+    step();
+    return boxesOpened_ == before;
+}
+
+// One box: the kind of failure, then what went wrong in plain words.
+void CalculatorWindow::report(const QString& kind, const QString& detail)
+{
+    QMessageBox box(QMessageBox::Critical, windowTitle(), kind, QMessageBox::Ok, this);
+    box.setInformativeText(detail);
     execModal(box);
 }
 
-void CalculatorWindow::showMessage(numeric::Text text)
+void CalculatorWindow::showMessage(message::Text text)
 {
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), translated(text), QMessageBox::Ok, this);
     execModal(box);
@@ -337,8 +326,7 @@ void CalculatorWindow::showMessage(numeric::Text text)
 
 std::optional<std::string> CalculatorWindow::askWantedRatio(const form::RatioSolver& solver)
 {
-    const QString caption = translatedCaption(captionNaming(form::nameOf(solver.field())));
-    SolveDialog dialog(solver, caption, figureLabel(form::Result::ratio)->text(), this);
+    SolveDialog dialog(solver, captionOfField(solver.field()), controls_.result(form::Result::ratio)->text(), this);
     execModal(dialog);
     if (dialog.result() != QDialog::Accepted) return {};
     return dialog.wantedRatio().toStdString();
@@ -346,17 +334,8 @@ std::optional<std::string> CalculatorWindow::askWantedRatio(const form::RatioSol
 
 void CalculatorWindow::execModal(QDialog& box)
 {
-    const bool wasOpen = std::exchange(messageOpen_, true);
-    ++boxesShown_;
+    ++boxesOpened_;
     box.exec();
-    messageOpen_ = wasOpen;
-    if (!messageOpen_ && !untoldNews_.empty())
-        QMetaObject::invokeMethod(this, [this] {
-            if (untoldNews_.empty()) return;
-            const PrintNews news = untoldNews_.front();
-            untoldNews_.pop_front();
-            tellPrintNews(news);
-        }, Qt::QueuedConnection);
 }
 
 void CalculatorWindow::printImage()
@@ -365,15 +344,16 @@ void CalculatorWindow::printImage()
 }
 
 // News of a page comes whenever the server has it, maybe while the user is
-// answering another box: it waits its turn.
+// answering another box: it waits for that box to close.
 void CalculatorWindow::tellPrintNews(const PrintNews& news)
 {
-    if (messageOpen_) {
-        untoldNews_.push_back(news);
+    if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        connect(open, &QDialog::finished, this, [this, news] { tellPrintNews(news); },
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
         return;
     }
     if (news.kind == PrintNews::Kind::Failed) {
-        report(numeric::RuntimeError(numeric::ErrorKind::PrinterError, news.text));
+        report(tr("Printer error"), translated(news.text));
         return;
     }
     const QString headline = news.kind == PrintNews::Kind::Paused ? tr("Printer paused") : tr("Page waiting");
@@ -384,33 +364,33 @@ void CalculatorWindow::tellPrintNews(const PrintNews& news)
 
 std::string CalculatorWindow::text(form::Field which) const
 {
-    return field(which)->text().toStdString();
+    return controls_.field(which)->text().toStdString();
 }
 
 void CalculatorWindow::setText(form::Field which, const std::string& text)
 {
-    QLineEdit* edit = field(which);
-    edit->setText(QString::fromStdString(text));
+    FigureField* field = controls_.field(which);
+    field->setText(QString::fromStdString(text));
     // A filled-in gasket volume is longer than its field: show where it starts.
-    edit->setCursorPosition(0);
+    field->setCursorPosition(0);
 }
 
 // QLineEdit::setText would clear the field's undo history.
 void CalculatorWindow::replaceText(form::Field which, const std::string& text)
 {
-    QLineEdit* edit = field(which);
-    edit->selectAll();
-    edit->insert(QString::fromStdString(text));
+    FigureField* field = controls_.field(which);
+    field->selectAll();
+    field->insert(QString::fromStdString(text));
 }
 
 bool CalculatorWindow::isSelected(form::Option which) const
 {
-    return option(which)->isChecked();
+    return controls_.option(which)->isChecked();
 }
 
 void CalculatorWindow::setSelected(form::Option which, bool selected)
 {
-    QRadioButton* button = option(which);
+    QRadioButton* button = controls_.option(which);
     if (button->isChecked() == selected) return;
     // An exclusive group refuses to have its checked button unchecked.
     button->setAutoExclusive(selected);
@@ -420,22 +400,22 @@ void CalculatorWindow::setSelected(form::Option which, bool selected)
 
 bool CalculatorWindow::deadAreaTicked() const
 {
-    return deadArea_->isChecked();
+    return controls_.deadArea->isChecked();
 }
 
-void CalculatorWindow::tickDeadArea(bool checked)
+void CalculatorWindow::tickDeadArea(bool ticked)
 {
-    deadArea_->setChecked(checked);
+    controls_.deadArea->setChecked(ticked);
 }
 
 std::string CalculatorWindow::result(form::Result which) const
 {
-    return figureLabel(which)->text().toStdString();
+    return controls_.result(which)->text().toStdString();
 }
 
-void CalculatorWindow::setResult(form::Result which, const std::string& text)
+void CalculatorWindow::setResult(form::Result which, const std::string& text, std::optional<double> figure)
 {
-    figureLabel(which)->setFigure(QString::fromStdString(text));
+    controls_.result(which)->setFigure(QString::fromStdString(text), figure);
     // Only Calculate writes a ratio, and only once every step has worked.
     if (which == form::Result::ratio && !text.empty()) announcer_->announce(QString::fromStdString(text));
     markOutOfDateResults();
@@ -458,19 +438,19 @@ form::Basis CalculatorWindow::keptBasis(form::Result result) const
 void CalculatorWindow::markOutOfDateResults()
 {
     const auto why = [this](form::Result result, const auto& sentence) {
-        figureLabel(result)->setOutOfDate(form::isOutOfDate(*this, result) ? sentence() : QString());
+        controls_.result(result)->setOutOfDate(form::isOutOfDate(*this, result) ? sentence() : QString());
     };
     why(form::Result::ratio, [] {
         return tr("Out of date: press Calculate, or Return in a field, to work the ratio out from the entries shown.");
     });
     why(form::Result::capacity, [] {
-        const auto named = [](form::Field which) { return translatedCaption(captionNaming(form::nameOf(which))); };
         return tr("Out of date: leave %1, %2 or %3 to work the capacity out from the entries shown.")
-            .arg(named(form::Field::cylinders), named(form::Field::bore), named(form::Field::stroke));
+            .arg(captionOfField(form::Field::cylinders), captionOfField(form::Field::bore),
+                 captionOfField(form::Field::stroke));
     });
     // The ":1" beside the ratio belongs to it, and fades with it.
-    QWidget* toOne = control("Label14");
-    const QColor ratioColour = figureLabel(form::Result::ratio)->figureColour();
+    QLabel* toOne = controls_.toOne;
+    const QColor ratioColour = controls_.result(form::Result::ratio)->figureColour();
     if (toOne->palette().color(toOne->foregroundRole()) != ratioColour) {
         QPalette colours = toOne->palette();
         colours.setColor(toOne->foregroundRole(), ratioColour);
@@ -481,45 +461,23 @@ void CalculatorWindow::markOutOfDateResults()
 void CalculatorWindow::moveFocus(form::Field which)
 {
     QWidget* left = focusWidget();
-    QLineEdit* target = field(which);
+    FigureField* target = controls_.field(which);
     target->setFocus(Qt::OtherFocusReason);
     // Right after a message box the window is not yet active again, and Qt
     // only notes the new focus without telling the field that loses it; its
     // leave procedure must run all the same.
-    const auto leave = leaveProcedures_.find(left);
-    if (!isActiveWindow() && left != target && leave != leaveProcedures_.end()) run(leave->second);
+    const auto leftField =
+        std::ranges::find(form::allFields, left, [this](form::Field f) { return controls_.field(f); });
+    if (!isActiveWindow() && left != target && leftField != form::allFields.end())
+        if (const Procedure leave = leaveProcedure(*leftField)) run(leave);
 }
 
 std::vector<form::Field> CalculatorWindow::textFields() const
 {
     std::vector<form::Field> fields;
-    for (const ControlRow& row : kControls) {
-        if (row.kind != ControlKind::TextField) continue;
-        const auto at = std::find_if(form::allFields.begin(), form::allFields.end(),
-                                     [&](form::Field f) { return form::nameOf(f) == row.name; });
-        fields.push_back(*at);
-    }
+    for (const ControlRow& row : kControls)
+        if (const auto* field = std::get_if<form::Field>(&row.role)) fields.push_back(*field);
     return fields;
-}
-
-QWidget* CalculatorWindow::control(std::string_view name) const
-{
-    return findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-}
-
-FigureLabel* CalculatorWindow::figureLabel(form::Result which) const
-{
-    return static_cast<FigureLabel*>(control(form::nameOf(which)));
-}
-
-QLineEdit* CalculatorWindow::field(form::Field which) const
-{
-    return static_cast<QLineEdit*>(control(form::nameOf(which)));
-}
-
-QRadioButton* CalculatorWindow::option(form::Option which) const
-{
-    return static_cast<QRadioButton*>(control(form::nameOf(which)));
 }
 
 }  // namespace ui

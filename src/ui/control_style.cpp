@@ -1,12 +1,17 @@
 #include "ui/control_style.h"
 
+#include "ui/figure_field.h"
+#include "ui/figure_label.h"
 #include "ui/readable_colour.h"
 #include "ui/translated.h"
 
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImage>
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QPixmap>
 #include <QStyle>
 #include <QTextLayout>
@@ -122,7 +127,7 @@ bool captionFits(const QWidget& control, const ControlRow& row, const QFont& fon
 {
     const QFontMetricsF metrics(font, &control);
     const double frame = pixelMetric(control, QStyle::PM_DefaultFrameWidth);
-    switch (row.kind) {
+    switch (kindOf(row)) {
     case ControlKind::TextField:
         // QLineEdit keeps one pixel above and below the text inside its frame.
         return metrics.height() + 2 * frame + 2 <= control.height();
@@ -131,13 +136,13 @@ bool captionFits(const QWidget& control, const ControlRow& row, const QFont& fon
         return metrics.horizontalAdvance(translatedCaption(row.caption)) + margins <= control.width() &&
                metrics.height() + 2 * frame <= control.height();
     }
-    case ControlKind::CheckBox: return fitsBesideIndicator(metrics, row, indicatorAllowance(control, row.kind));
+    case ControlKind::CheckBox: return fitsBesideIndicator(metrics, row, indicatorAllowance(control, kindOf(row)));
     case ControlKind::OptionButton:
         // The group shares one size, so that "mm" does not look larger than
         // "Inches" beside it.
         return std::ranges::all_of(kControls, [&](const ControlRow& other) {
-            return other.kind != ControlKind::OptionButton ||
-                   fitsBesideIndicator(metrics, other, indicatorAllowance(control, other.kind));
+            return kindOf(other) != ControlKind::OptionButton ||
+                   fitsBesideIndicator(metrics, other, indicatorAllowance(control, kindOf(other)));
         });
     case ControlKind::Label: break;
     }
@@ -180,6 +185,41 @@ void styleWindow(QWidget& window)
     QTimer::singleShot(0, &window, [&window] { window.setWindowIcon(windowIcon()); });
 }
 
+namespace {
+
+QRect pixels(const ControlRow& row)
+{
+    return {twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width), twipsToPixels(row.height)};
+}
+
+// Makes the widget a row's role calls for, and keeps it in controls by that role.
+struct Make {
+    Controls& controls;
+    QWidget& window;
+    QString caption;
+
+    QWidget* operator()(std::monostate) const { return new QLabel(caption, &window); }
+    QWidget* operator()(form::Field field) const
+    {
+        return controls.fields.at(static_cast<std::size_t>(field)) = new FigureField(&window);
+    }
+    QWidget* operator()(form::Result result) const
+    {
+        return controls.results.at(static_cast<std::size_t>(result)) = new FigureLabel(&window);
+    }
+    QWidget* operator()(form::Option option) const
+    {
+        return controls.options.at(static_cast<std::size_t>(option)) = new QRadioButton(caption, &window);
+    }
+    template <typename Widget>
+    QWidget* operator()(Widget* Controls::*member) const
+    {
+        return controls.*member = new Widget(caption, &window);
+    }
+};
+
+// A label's font from the table, its tool tip, and what a screen reader says
+// for the control; nothing here measures a font.
 void styleControl(QWidget& control, const ControlRow& row)
 {
     if (auto* label = qobject_cast<QLabel*>(&control)) {
@@ -188,46 +228,57 @@ void styleControl(QWidget& control, const ControlRow& row)
         label->setFont(labelFont(row));
     }
     if (!row.description.empty()) control.setAccessibleDescription(translatedCaption(row.description));
+    if (!row.toolTip.empty()) control.setToolTip(translatedCaption(row.toolTip));
 }
 
-void fitControls(const QWidget& window)
+}  // namespace
+
+Controls makeControls(QWidget& window)
 {
+    Controls controls;
     for (const ControlRow& row : kControls) {
-        auto* control = window.findChild<QWidget*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
-        if (auto* label = qobject_cast<QLabel*>(control))
-            fitLabel(*label, row);
+        QWidget* control = std::visit(Make{controls, window, translatedCaption(row.caption)}, row.role);
+        control->setObjectName(QString::fromUtf8(row.name));
+        control->setGeometry(pixels(row));
+        styleControl(*control, row);
+        controls.rows.push_back(control);
+    }
+    // Each label becomes the buddy of the field it names, so a screen reader
+    // calls the field by the label's caption.
+    for (std::size_t row = 0; row < kControls.size(); ++row)
+        if (auto* label = qobject_cast<QLabel*>(controls.rows[row]); label && kControls[row].names)
+            label->setBuddy(controls.field(*kControls[row].names));
+    colourControls(window, controls);
+    return controls;
+}
+
+void fitControls(const Controls& controls)
+{
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (auto* label = qobject_cast<QLabel*>(controls.rows[row]))
+            fitLabel(*label, kControls[row]);
         else
-            fitDialogFont(*control, row);
+            fitDialogFont(*controls.rows[row], kControls[row]);
     }
 }
 
-void colourControls(const QWidget& window)
+void colourControls(const QWidget& window, const Controls& controls)
 {
     const QPalette& platform = window.palette();
-    for (const ControlRow& row : kControls) {
-        if (!row.textColour) continue;
-        auto* control = window.findChild<QWidget*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (!kControls[row].textColour) continue;
+        QWidget* control = controls.rows[row];
         // Only the role this kind of control draws its text with; the
         // background stays the platform's, and the colour is measured
         // against it: the window's for a label, the field's own base.
-        const QColor colour = readableOn(toQColor(*row.textColour), platform.color(control->backgroundRole()),
+        const QColor colour = readableOn(toQColor(*kControls[row].textColour),
+                                         platform.color(control->backgroundRole()),
                                          platform.color(control->foregroundRole()));
         // A palette with this one role set, so that every other role goes on
         // following the window's.
         QPalette palette;
         palette.setColor(control->foregroundRole(), colour);
         control->setPalette(palette);
-    }
-}
-
-void linkLabelsToFields(const QWidget& window)
-{
-    for (const ControlRow& row : kControls) {
-        if (row.namesField.empty()) continue;
-        auto* label = window.findChild<QLabel*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
-        auto* field = window.findChild<QWidget*>(QString::fromUtf8(row.namesField), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(label && field);
-        label->setBuddy(field);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// How the window and its controls look and read: the fixed client area, the
-// icon, fonts, colours, and what a screen reader says for each control, all
-// taken from the control table.
+// The window built from the control table, and how it and its controls look
+// and read: the fixed client area, the icon, fonts, colours, and what a
+// screen reader says for each control.
 
 #include "ui/control_table.h"
 
@@ -13,21 +13,17 @@ namespace ui {
 // maximise it, since nothing would move into the extra room.
 void styleWindow(QWidget& window);
 
-// A label's font from the table, and what a screen reader says for the
-// control; nothing here measures a font.
-void styleControl(QWidget& control, const ControlRow& row);
+// Every control of the table on the window, in its place with its caption,
+// font, colour and tool tip, each label the buddy of the field it names.
+Controls makeControls(QWidget& window);
 
 // Once every control has its place, size and caption: each font is made to
 // fit its box, and the labels two lines high wrap. Measuring loads the
 // fonts, which nothing needs before the window first draws.
-void fitControls(const QWidget& window);
+void fitControls(const Controls& controls);
 
 // The table's text colours, kept readable on the window's palette; again
 // whenever that palette changes.
-void colourControls(const QWidget& window);
-
-// Once every control exists: each label becomes the buddy of the field it
-// names, so a screen reader calls the field by the label's caption.
-void linkLabelsToFields(const QWidget& window);
+void colourControls(const QWidget& window, const Controls& controls);
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/figure_field.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QMenu>
 
 namespace ui {
@@ -20,6 +21,12 @@ void FigureField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     if (hasSelectedText() && selectedText().size() == text().size()) selectFigure();
+}
+
+void FigureField::focusOutEvent(QFocusEvent* event)
+{
+    emit left(event->reason());  // before Qt's own handling, which the procedure may see
+    QLineEdit::focusOutEvent(event);
 }
 
 void FigureField::offerFirst(QAction* action)

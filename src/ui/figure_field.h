@@ -8,6 +8,8 @@ class QAction;
 namespace ui {
 
 class FigureField : public QLineEdit {
+    Q_OBJECT
+
 public:
     using QLineEdit::QLineEdit;
 
@@ -18,8 +20,14 @@ public:
     // the focus, and it comes first in the context menu, before Qt's entries.
     void offerFirst(QAction* action);
 
+signals:
+    // The focus has gone from the field, for the reason given; Qt has
+    // already moved it on.
+    void left(Qt::FocusReason reason);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:

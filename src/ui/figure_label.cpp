@@ -1,8 +1,6 @@
 #include "ui/figure_label.h"
 
-#include "numeric/conversions.h"
 #include "numeric/number_text.h"
-#include "numeric/runtime_error.h"
 #include "ui/readable_colour.h"
 
 #include <QAction>
@@ -16,44 +14,16 @@
 #include <QPainter>
 #include <QStyle>
 
-#include <optional>
-#include <utility>
 
 namespace ui {
 
-namespace {
-
-// The figure read back, under its own decimal separator: whatever first
-// stands where a digit, sign or exponent could not, or decimalPoint in a
-// figure that has none. Nothing when the text is no figure ("Cu In").
-std::optional<std::pair<double, numeric::NumberLocale>> figureValue(const QString& figure,
-                                                                    const QString& decimalPoint)
-{
-    QString separator = decimalPoint;
-    for (const QChar c : figure)
-        if (!c.isDigit() && c != '-' && c != '+' && c != 'E') {
-            separator = c;
-            break;
-        }
-    const numeric::NumberLocale locale{separator.toStdString(), {}};
-    try {
-        return std::pair{numeric::parseStrict(figure.toStdString(), locale), locale};
-    } catch (const numeric::RuntimeError&) {
-        return std::nullopt;
-    }
-}
-
-}  // namespace
-
-QString roundedToFit(const QString& figure, const QString& decimalPoint,
+QString roundedToFit(const QString& text, std::optional<double> figure, const numeric::NumberLocale& locale,
                      const std::function<bool(const QString&)>& fits)
 {
-    if (fits(figure)) return figure;
-    const auto read = figureValue(figure, decimalPoint);
-    if (!read) return figure;
+    if (!figure || fits(text)) return text;
     QString candidate;
     for (int digits = 15; digits >= 1; --digits) {
-        candidate = QString::fromStdString(numeric::numberText(read->first, read->second, digits));
+        candidate = QString::fromStdString(numeric::numberText(*figure, locale, digits));
         if (fits(candidate)) break;
     }
     return candidate;
@@ -63,15 +33,17 @@ QString FigureLabel::shownText() const
 {
     const QFontMetricsF metrics(font(), this);
     const qreal room = contentsRect().width();
-    return roundedToFit(text(), locale().decimalPoint(),
+    const numeric::NumberLocale numbers{locale().decimalPoint().toStdString(), {}};
+    return roundedToFit(text(), figure_, numbers,
                         [&](const QString& shown) { return metrics.horizontalAdvance(shown) <= room; });
 }
 
-void FigureLabel::setFigure(const QString& figure)
+void FigureLabel::setFigure(const QString& text, std::optional<double> figure)
 {
-    setText(figure);
+    figure_ = figure;
+    setText(text);
     showToolTip();
-    if (copy_) copy_->setEnabled(!figure.isEmpty());
+    if (copy_) copy_->setEnabled(!text.isEmpty());
 }
 
 void FigureLabel::setOutOfDate(const QString& why)

@@ -5,20 +5,22 @@
 // figure that no longer belongs to the entries beside it is drawn faded and
 // says so.
 
+#include "numeric/number_locale.h"
+
 #include <QLabel>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 
 namespace ui {
 
 // The figure rounded to as many significant digits as fits, keeping its sign
-// and exponent; the exponent form takes over when not even the whole part
-// fits. Text that fits, or is no figure, comes back as it is. The decimal
-// separator is whatever stands between the digits, as the locale wrote it,
-// or decimalPoint in a figure that had none.
-QString roundedToFit(const QString& figure, const QString& decimalPoint,
+// and exponent, written as the locale writes numbers; the exponent form takes
+// over when not even the whole part fits. Text that fits, or that is no
+// figure, comes back as it is.
+QString roundedToFit(const QString& text, std::optional<double> figure, const numeric::NumberLocale& locale,
                      const std::function<bool(const QString&)>& fits);
 
 class FigureLabel : public QLabel {
@@ -29,8 +31,9 @@ public:
     // What is painted.
     QString shownText() const;
 
-    // The whole figure, also in the tool tip, for a figure too long for its box.
-    void setFigure(const QString& figure);
+    // The whole text, also in the tool tip, for a figure too long for its
+    // box; figure is its value, when it is one.
+    void setFigure(const QString& text, std::optional<double> figure = {});
     // A context menu with Copy, for pasting the whole figure into a build
     // sheet. The label still never takes the focus.
     void offerCopy();
@@ -50,6 +53,7 @@ protected:
 private:
     void showToolTip();
 
+    std::optional<double> figure_;
     QAction* copy_ = nullptr;
     QString outOfDate_;
     QString currentDescription_;

@@ -93,7 +93,7 @@ PrintNews WindowPrinter::Worker::failed(int& settledThrough)
         const int pages = 1 + failQueued(settledThrough);
         return {PrintNews::Kind::Failed,
                 pages == 1 ? failure.text
-                           : numeric::Message(USER_PLURAL("ui::WindowPrinter", "%1, so %n pages were not printed."),
+                           : message::Message(USER_PLURAL("ui::WindowPrinter", "%1, so %n pages were not printed."),
                                               {failure.cause}, pages)};
     } catch (const std::bad_alloc&) {
         return errand_->outOfMemory;
@@ -150,7 +150,7 @@ void WindowPrinter::Worker::tell(const PrintNews& news) noexcept
         // Pages waiting on the same fault of the same printer are told of once.
         if (news.kind == PrintNews::Kind::Waiting) {
             const auto now = print::Clock::now();
-            std::string said = numeric::english(news.text);
+            std::string said = message::english(news.text);
             if (said == lastWaiting_ && now < lastWaitingAt_ + kOnceWithin) return;
             lastWaiting_ = std::move(said);
             lastWaitingAt_ = now;

@@ -7,17 +7,17 @@
 
 namespace ui {
 
-QString translated(const numeric::Text& text)
+QString translated(const message::Text& text)
 {
     return QCoreApplication::translate(text.context, text.source);
 }
 
-QString translated(const numeric::Message& message)
+QString translated(const message::Message& message)
 {
-    const auto translate = [](const numeric::Text& text, std::optional<int> count) {
+    const auto translate = [](const message::Text& text, std::optional<int> count) {
         return QCoreApplication::translate(text.context, text.source, nullptr, count.value_or(-1)).toStdString();
     };
-    return QString::fromStdString(numeric::compose(message, translate));
+    return QString::fromStdString(message::compose(message, translate));
 }
 
 QString translatedCaption(std::string_view caption)
@@ -25,12 +25,11 @@ QString translatedCaption(std::string_view caption)
     return QCoreApplication::translate(kCaptionContext, std::string(caption).c_str());
 }
 
-QString aboutField(std::string_view field, const QString& sentence)
+QString aboutField(std::optional<form::Field> field, const QString& sentence)
 {
-    const std::string_view caption = captionNaming(field);
-    if (caption.empty()) return sentence;
+    if (!field) return sentence;
     return QCoreApplication::translate("ui", "%1: %2", "a field's caption, then what is wrong with its figure")
-        .arg(translatedCaption(caption), sentence);
+        .arg(translatedCaption(captionOf(*field)), sentence);
 }
 
 QString endedOnce(QString sentences)

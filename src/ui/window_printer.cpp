@@ -1,6 +1,6 @@
 #include "ui/window_printer.h"
 
-#include "numeric/runtime_error.h"
+#include "form/form_view.h"
 #include "ui/print_worker.h"
 
 #include <QApplication>
@@ -72,8 +72,7 @@ void WindowPrinter::print()
     try {
         if (!worker_.joinable()) worker_ = std::thread([errand = errand_] { Worker(errand).run(); });
     } catch (const std::system_error& error) {
-        throw numeric::RuntimeError(
-            numeric::ErrorKind::PrinterError,
+        throw form::PrinterError(
             {USER_TEXT("ui::WindowPrinter", "The print could not be started (%1), so nothing was printed."),
              {std::string(error.what())}});
     }

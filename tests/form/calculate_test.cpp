@@ -58,7 +58,7 @@ const std::vector<Engine> engines = {
 
     // The optional lengths: a chain that stops at the first field it may pass over.
     {"piston text read although the dead area is off", Option::inches, false, example1({{pistonDiameter, "n/a"}}),
-     ErrorKind::TypeMismatch, "piston: 'n/a' is not a number."},
+     ErrorKind::TypeMismatch, "pistonDiameter: 'n/a' is not a number."},
     {"piston empty: the rest is not read", Option::inches, false,
      example1({{topRingDepth, "x"}, {gasketBore, "x"}, {gasketThickness, "x"}}), "9.9417"},
     {"topring empty: gasket dimensions are not read", Option::inches, false,
@@ -88,7 +88,7 @@ const std::vector<Engine> engines = {
      {{cylinders, "1"}, {bore, "20"}, {stroke, "10"}, {deckHeight, "0"}, {chamber, "1E-15"}, {dome, "0"}}, ErrorKind::Overflow,
      "The ratio is too large to show."},
     {"volume beyond the double range", Option::inches, false, example1({{chamber, "1E+400"}}), ErrorKind::Overflow,
-     "chamb: '1E+400' is too large a number."},
+     "chamber: '1E+400' is too large a number."},
     {"bore whose volume overflows", Option::inches, false, example1({{bore, "1E+200"}}), ErrorKind::Overflow,
      "The figures are too large to compute with."},
 };

@@ -104,8 +104,8 @@ TEST(Print, prints_one_page_and_changes_nothing)
     try {
         window.form.print();
         FAIL() << "a missing printer went unreported";
-    } catch (const numeric::RuntimeError& error) {
-        EXPECT_EQ(error.kind(), numeric::ErrorKind::PrinterError);
+    } catch (const PrinterError& error) {
+        EXPECT_EQ(message::english(error.detail), "no printer");
     }
     EXPECT_EQ(window.view, before);
 }

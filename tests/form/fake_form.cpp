@@ -42,7 +42,7 @@ std::optional<std::string> FakeForm::askWantedRatio(const RatioSolver& solver)
 
 void FakeForm::printImage()
 {
-    if (printerMissing) throw numeric::RuntimeError(numeric::ErrorKind::PrinterError, std::string("no printer"));
+    if (printerMissing) throw PrinterError(std::string("no printer"));
     ++pagesPrinted;
 }
 

@@ -38,12 +38,12 @@ public:
     bool deadAreaTicked() const override { return deadArea; }
     void tickDeadArea(bool checked) override { deadArea = checked; }
     std::string result(Result which) const override;
-    void setResult(Result caption, const std::string& text) override { results[caption] = text; }
+    void setResult(Result result, const std::string& text, std::optional<double>) override { results[result] = text; }
     void keepBasis(Result result, Basis basis) override { bases[result] = std::move(basis); }
     Basis keptBasis(Result result) const override;
     void moveFocus(Field field) override { focus = field; }
     std::vector<Field> textFields() const override { return {allFields.begin(), allFields.end()}; }
-    void showMessage(numeric::Text text) override { messages.emplace_back(text.source); }
+    void showMessage(message::Text text) override { messages.emplace_back(text.source); }
     std::optional<std::string> askWantedRatio(const RatioSolver& solver) override;
     void printImage() override;
 

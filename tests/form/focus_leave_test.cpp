@@ -137,10 +137,10 @@ TEST(GasketVolume, a_figure_it_cannot_use_is_told_and_keeps_what_the_field_held)
     };
     const std::vector<Bad> cases = {
         {".", "1E+200", "1", ErrorKind::Overflow, ""},
-        {".", "4.1", "O.039", ErrorKind::TypeMismatch, "compthick"},
-        {".", "4.1mm", "0.039", ErrorKind::TypeMismatch, "gasketbore"},
-        {".", "4.1mm", "O.039", ErrorKind::TypeMismatch, "compthick"},
-        {",", "4,1", "0.039", ErrorKind::TypeMismatch, "compthick"},
+        {".", "4.1", "O.039", ErrorKind::TypeMismatch, "gasketThickness"},
+        {".", "4.1mm", "0.039", ErrorKind::TypeMismatch, "gasketBore"},
+        {".", "4.1mm", "O.039", ErrorKind::TypeMismatch, "gasketThickness"},
+        {",", "4,1", "0.039", ErrorKind::TypeMismatch, "gasketThickness"},
     };
     for (const auto& [decimal, boreText, thickness, kind, blamed] : cases) {
         LoadedForm window({decimal, decimal == "." ? "," : "."});

@@ -81,18 +81,18 @@ const std::vector<SolveCase> cases = {
     // Checks before the dialog opens.
     {"a needed field empty", chamber, false, {{dome, ""}}, "10", "All values must be entered -> dome"},
     {"thickness without a gasket bore", gasketThickness, false, {}, "10",
-     "Enter the Gasket Bore to solve for the Compressed Thickness -> gasketbore"},
+     "Enter the Gasket Bore to solve for the Compressed Thickness -> gasketBore"},
     {"a length not a number", chamber, false, {{bore, "abc"}}, "10", "bore: 'abc' is not a number."},
     {"gasket bore read after the chain, before the deck", gasketThickness, false, {{gasketBore, "x"}, {deckHeight, "y"}}, "10",
-     "gasketbore: 'x' is not a number."},
+     "gasketBore: 'x' is not a number."},
 };
 // clang-format on
 
 // The refusal as the English reads it, after "field: " when it names one.
 std::string spelled(const Refusal& refusal)
 {
-    const std::string text = numeric::english(refusal.why);
-    return refusal.field.empty() ? text : refusal.field + ": " + text;
+    const std::string text = message::english(refusal.why);
+    return refusal.field ? std::string(nameOf(*refusal.field)) + ": " + text : text;
 }
 
 // A worked example, or the mm one with the dead area, showing 7.5 : 1.
@@ -137,8 +137,8 @@ TEST(SolveForRatio, writes_the_figure_then_calculates_or_says_why_not)
         EXPECT_EQ(offered->figure, c.outcome) << c.what;
         EXPECT_EQ(offered->ratio, c.ratio) << c.what;
         if (!c.preview.empty()) {
-            std::string preview = numeric::english(offered->change);
-            if (!offered->quench.empty()) preview += "\n" + numeric::english(offered->quench);
+            std::string preview = message::english(offered->change);
+            if (!offered->quench.empty()) preview += "\n" + message::english(offered->quench);
             EXPECT_EQ(preview, c.preview) << c.what;
         }
         expected.texts[c.solved] = c.outcome;

@@ -22,8 +22,8 @@ TEST(RuntimeError, NamesItsKind)
         {ErrorKind::TypeMismatch, "", "Type mismatch"},
         {ErrorKind::Overflow, "", "Overflow"},
         {ErrorKind::DivisionByZero, "", "Division by zero"},
-        {ErrorKind::PrinterError, "", "Printer error"},
-        {ErrorKind::PrinterError, "no printer", "Printer error: no printer"},
+        {ErrorKind::DivisionByZero, "", "Division by zero"},
+        {ErrorKind::DivisionByZero, "no clearance", "Division by zero: no clearance"},
         {ErrorKind::Overflow, "bore", "Overflow: bore"},
     };
     for (const auto& c : cases) {

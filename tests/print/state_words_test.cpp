@@ -24,12 +24,12 @@ TEST(PrinterFault, names_the_common_faults_in_plain_words_whatever_the_ending)
         {{}, ""},
     };
     for (const auto& [reasons, words] : cases)
-        EXPECT_EQ(numeric::english(printerFault(reasons)), words) << ::testing::PrintToString(reasons);
+        EXPECT_EQ(message::english(printerFault(reasons)), words) << ::testing::PrintToString(reasons);
 }
 
 TEST(JobWhy, prefers_the_servers_message_and_never_gives_a_keyword)
 {
-    using numeric::english;
+    using message::english;
     EXPECT_EQ(english(jobWhy("Filter failed", {"job-hold-until-specified"})), "Filter failed");
     EXPECT_EQ(jobWhy("Filter failed", {}).text.source, nullptr); // the server's words are not looked up to translate
     EXPECT_EQ(english(jobWhy("", {"job-hold-until-specified"})), "it was set to wait");

@@ -19,16 +19,20 @@ namespace {
 
 TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
 {
-    const std::tuple<const char*, int, const char*> cases[] = {
-        // figure, room in characters, shown
-        {"355.115158454753", 16, "355.115158454753"}, {"355.115158454753", 8, "355.1152"},
-        {"8,6524042048344", 5, "8,652"}, {"2.1865485192E-09", 9, "2.187E-09"}, {"-27953963.1083", 9, "-27953963"},
-        {"-27953963", 8, "-2,8E+07"},  // no separator of its own: the locale's
-        {"9.99996", 4, "10"}, {"Cu In", 2, "Cu In"},
+    const std::tuple<const char*, std::optional<double>, const char*, int, const char*> cases[] = {
+        // text, its figure, decimal separator, room in characters, shown
+        {"355.115158454753", 355.115158454753, ".", 16, "355.115158454753"},
+        {"355.115158454753", 355.115158454753, ".", 8, "355.1152"},
+        {"8,6524042048344", 8.6524042048344, ",", 5, "8,652"},
+        {"2.1865485192E-09", 2.1865485192E-09, ".", 9, "2.187E-09"},
+        {"-27953963.1083", -27953963.1083, ".", 9, "-27953963"},
+        {"-27953963", -27953963, ",", 8, "-2,8E+07"},
+        {"9.99996", 9.99996, ".", 4, "10"},
+        {"Cu In", std::nullopt, ".", 2, "Cu In"},  // no figure
     };
-    for (const auto& [figure, room, shown] : cases)
-        EXPECT_EQ(roundedToFit(figure, ",", [room](const QString& text) { return text.size() <= room; }), shown)
-            << figure << " in " << room;
+    for (const auto& [text, figure, decimal, room, shown] : cases)
+        EXPECT_EQ(roundedToFit(text, figure, {decimal, {}}, [room](const QString& t) { return t.size() <= room; }), shown)
+            << text << " in " << room;
 }
 
 // A desktop icon theme holding only "edit-copy", whatever themes this machine

@@ -6,11 +6,11 @@ namespace ui::random_use {
 
 using form::Field;
 
-void Reference::CountingForm::setResult(form::Result caption, const std::string& text)
+void Reference::CountingForm::setResult(form::Result caption, const std::string& text, std::optional<double> figure)
 {
     if (caption == form::Result::ratio) ++writes.vorsil;
     if (caption == form::Result::capacity) ++writes.capacity;
-    FakeForm::setResult(caption, text);
+    FakeForm::setResult(caption, text, figure);
 }
 
 Reference::Reference(const std::string& decimal, const std::string& group) : form_(view_, {decimal, group})

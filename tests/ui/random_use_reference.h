@@ -57,7 +57,7 @@ private:
         struct {
             int vorsil = 0, capacity = 0;
         } writes;
-        void setResult(form::Result caption, const std::string& text) override;
+        void setResult(form::Result caption, const std::string& text, std::optional<double> figure) override;
     };
 
     // False when the procedure showed a box or failed.

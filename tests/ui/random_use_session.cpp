@@ -32,7 +32,7 @@ using form::Field;
 
 QString name(Field field)
 {
-    const std::string_view text = form::nameOf(field);
+    const std::string_view text = controlName(field);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -323,7 +323,7 @@ void Session::check(int number, const Action* action, const QString& focusBefore
                    QStringLiteral("%1 holds %2, expected %3").arg(name(which), shown(actual), shown(wanted)));
     }
     for (const form::Result caption : {form::Result::ratio, form::Result::capacity, form::Result::capacityUnit}) {
-        const std::string_view label = form::nameOf(caption);
+        const std::string_view label = controlName(caption);
         const QString labelName = QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
         const QString actual = static_cast<QLabel*>(control(labelName))->text();
         const QString wanted = QString::fromStdString(expected.result(caption));
@@ -332,7 +332,7 @@ void Session::check(int number, const Action* action, const QString& focusBefore
     }
     // Out of date exactly when the entries have moved on from what the reference last worked out.
     for (const form::Result caption : {form::Result::ratio, form::Result::capacity}) {
-        const std::string_view label = form::nameOf(caption);
+        const std::string_view label = controlName(caption);
         const auto* figure = static_cast<FigureLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
         const bool wanted = form::isOutOfDate(expected, caption);
         figures_.outOfDateSeen += wanted;
@@ -413,7 +413,7 @@ void Session::adoptWindowState()
     form::testing::FakeForm& view = reference_->adopt();
     for (const Field which : form::allFields) view.texts[which] = field(which)->text().toStdString();
     for (const form::Result caption : {form::Result::ratio, form::Result::capacity, form::Result::capacityUnit}) {
-        const std::string_view label = form::nameOf(caption);
+        const std::string_view label = controlName(caption);
         const auto* widget = static_cast<QLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
         view.results[caption] = widget->text().toStdString();
     }

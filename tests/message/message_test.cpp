@@ -1,10 +1,10 @@
-#include "numeric/message.h"
+#include "message/message.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace numeric {
+namespace message {
 namespace {
 
 TEST(Message, FillsEachPlaceOnceWithWhatGoesThere)
@@ -30,4 +30,4 @@ TEST(Message, FillsEachPlaceOnceWithWhatGoesThere)
 }
 
 } // namespace
-} // namespace numeric
+} // namespace message

@@ -10,12 +10,12 @@
 
 // Marks an English text for translation. lupdate reads it as
 // QT_TRANSLATE_NOOP: the same context, the same source.
-#define USER_TEXT(context, source) (::numeric::Text{context, source})
+#define USER_TEXT(context, source) (::message::Text{context, source})
 // The same for a sentence with %n, whose count picks the plural form; read
 // as QT_TRANSLATE_N_NOOP.
-#define USER_PLURAL(context, source) (::numeric::Text{context, source})
+#define USER_PLURAL(context, source) (::message::Text{context, source})
 
-namespace numeric {
+namespace message {
 
 struct Text {
     const char* context = nullptr;
@@ -50,4 +50,4 @@ std::string compose(const Message& message, const Translate& translate);
 // The message in English, as its sources stand.
 std::string english(const Message& message);
 
-}  // namespace numeric
+}  // namespace message

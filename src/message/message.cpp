@@ -1,8 +1,8 @@
-#include "numeric/message.h"
+#include "message/message.h"
 
 #include <cctype>
 
-namespace numeric {
+namespace message {
 
 std::string compose(const Message& message, const Translate& translate)
 {
@@ -36,4 +36,4 @@ std::string english(const Message& message)
     });
 }
 
-}  // namespace numeric
+}  // namespace message
