@@ -27,11 +27,16 @@ QWidget* createControl(const ui::ControlRow& row, QWidget* parent)
 {
     const QString caption = toQString(row.caption);
     switch (ui::kindOf(row)) {
-    case ui::ControlKind::TextField: return new QLineEdit(parent);
-    case ui::ControlKind::Label: return new QLabel(caption, parent);
-    case ui::ControlKind::Button: return new QPushButton(caption, parent);
-    case ui::ControlKind::OptionButton: return new QRadioButton(caption, parent);
-    case ui::ControlKind::CheckBox: return new QCheckBox(caption, parent);
+    case ui::ControlKind::TextField:
+        return new QLineEdit(parent);
+    case ui::ControlKind::Label:
+        return new QLabel(caption, parent);
+    case ui::ControlKind::Button:
+        return new QPushButton(caption, parent);
+    case ui::ControlKind::OptionButton:
+        return new QRadioButton(caption, parent);
+    case ui::ControlKind::CheckBox:
+        return new QCheckBox(caption, parent);
     }
     return nullptr;
 }
@@ -47,7 +52,7 @@ void styleLabel(QLabel& label, const ui::ControlRow& row)
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {

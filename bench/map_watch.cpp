@@ -34,9 +34,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -88,7 +88,8 @@ std::optional<Window> titledWindow(Display* display, Window window, const std::s
     unsigned int count = 0;
     if (!XQueryTree(display, window, &root, &parent, &children, &count)) return std::nullopt;
     std::optional<Window> found;
-    for (unsigned int i = 0; i < count && !found; ++i) found = titledWindow(display, children[i], title, depth + 1);
+    for (unsigned int i = 0; i < count && !found; ++i)
+        found = titledWindow(display, children[i], title, depth + 1);
     if (children) XFree(children);
     return found;
 }
@@ -127,7 +128,7 @@ double cpuMs(pid_t pid)
     std::exit(2);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -169,7 +170,7 @@ int main(int argc, char* argv[])
         _exit(127);
     }
 
-    std::optional<Window> shown;  // the titled window, once mapped
+    std::optional<Window> shown; // the titled window, once mapped
     std::optional<Clock::time_point> mapped, painted;
     double mapCpuMs = 0, paintCpuMs = 0;
     while (!painted) {
@@ -211,8 +212,8 @@ int main(int argc, char* argv[])
     }
 
     const std::chrono::duration<double, std::milli> toMap = *mapped - start, toPaint = *painted - start;
-    std::printf("map_ms=%.3f paint_ms=%.3f map_cpu_ms=%.3f paint_cpu_ms=%.3f", toMap.count(), toPaint.count(),
-                mapCpuMs, paintCpuMs);
+    std::printf("map_ms=%.3f paint_ms=%.3f map_cpu_ms=%.3f paint_cpu_ms=%.3f", toMap.count(), toPaint.count(), mapCpuMs,
+                paintCpuMs);
     if (settleMs >= 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
         const std::string proc = "/proc/" + std::to_string(pid);

@@ -51,9 +51,9 @@ double threadCpuMicros()
 
 struct Procedure {
     const char* name;
-    std::function<void()> prepare;  // outside the clock
-    std::function<void()> act;      // timed
-    std::function<bool()> wrote;    // outside the clock
+    std::function<void()> prepare; // outside the clock
+    std::function<void()> act;     // timed
+    std::function<bool()> wrote;   // outside the clock
 };
 
 double percentile(std::vector<double> sorted, double fraction)
@@ -86,12 +86,12 @@ bool measure(const Procedure& procedure, int repeats)
     }
     std::sort(micros.begin(), micros.end());
     std::sort(cpuMicros.begin(), cpuMicros.end());
-    std::printf("%s median_us=%.1f p99_us=%.1f max_us=%.1f cpu_p99_us=%.1f\n", procedure.name,
-                percentile(micros, 0.5), percentile(micros, 0.99), micros.back(), percentile(cpuMicros, 0.99));
+    std::printf("%s median_us=%.1f p99_us=%.1f max_us=%.1f cpu_p99_us=%.1f\n", procedure.name, percentile(micros, 0.5),
+                percentile(micros, 0.99), micros.back(), percentile(cpuMicros, 0.99));
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -110,7 +110,8 @@ int main(int argc, char* argv[])
 
     const tools::MessageBoxWatch watch;
 
-    for (const auto& [name, text] : tools::kFirstExample) child<QLineEdit>(window, name).setText(QString::fromLatin1(text));
+    for (const auto& [name, text] : tools::kFirstExample)
+        child<QLineEdit>(window, name).setText(QString::fromLatin1(text));
 
     auto& calc = child<QPushButton>(window, "calc");
     auto& ratio = child<QLabel>(window, "vorsil");

@@ -17,7 +17,7 @@ namespace {
 constexpr double kSurelyInRange = 9.2e14;
 constexpr std::int64_t kDistinctTicks = std::int64_t{1} << 51;
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -72,4 +72,4 @@ inline std::optional<double> roundedTo15Digits(double value)
     return rounded;
 }
 
-}  // namespace fuzzing
+} // namespace fuzzing

@@ -33,7 +33,7 @@ bool sameValue(std::optional<double> a, std::optional<double> b)
     return a.has_value() == b.has_value() && (!a || *a == *b);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -40,7 +40,7 @@ void checkUnder(std::string_view text, const numeric::NumberLocale& locale)
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

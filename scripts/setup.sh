@@ -19,6 +19,7 @@ packages=(
 # and the checks of the desktop entry, AppStream data and Debian package.
 test_packages=(
     libgtest-dev
+    clang-format  # the test command checks every source is laid out as .clang-format says
     clang libclang-rt-14-dev
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     desktop-file-utils appstream dpkg-dev file

@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh --tests
 bash scripts/test_printer.sh
 
+# Every source as the project's .clang-format lays it out.
+git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror
+
 cmake --preset debug
 cmake --build --preset debug
 ctest --preset debug

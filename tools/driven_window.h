@@ -15,13 +15,12 @@ namespace tools {
 
 // The first worked example, inch units: Calculate shows kExpectedRatio.
 inline constexpr std::pair<const char*, const char*> kFirstExample[] = {
-    {"cyls", "8"}, {"bore", "4.030"}, {"stroke", "3.480"}, {"chamb", "64"},
+    {"cyls", "8"},  {"bore", "4.030"}, {"stroke", "3.480"},  {"chamb", "64"},
     {"dome", "-5"}, {"deck", "0.015"}, {"gasketvol", "9.2"},
 };
 inline constexpr const char* kExpectedRatio = "9.9417";
 
-template <typename Widget>
-Widget& child(const QWidget& window, const char* name)
+template <typename Widget> Widget& child(const QWidget& window, const char* name)
 {
     auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
     if (!widget) qFatal("the window has no control %s", name);
@@ -50,4 +49,4 @@ private:
     bool interrupted_ = false;
 };
 
-}  // namespace tools
+} // namespace tools

@@ -27,11 +27,12 @@ void settle(const QWidget& window)
 {
     QElapsedTimer clock;
     clock.start();
-    do QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    do
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     while (!window.isActiveWindow() && clock.elapsed() < 5000);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {

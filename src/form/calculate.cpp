@@ -4,9 +4,9 @@
 // order its brackets show, one checked operation at a time, and the ratio is
 // written only after every step has succeeded.
 
+#include "form/calculator.h"
 #include "form/circle.h"
 #include "form/figures.h"
-#include "form/calculator.h"
 #include "form/out_of_date.h"
 #include "form/ratio_steps.h"
 #include "numeric/checked_arithmetic.h"
@@ -60,7 +60,7 @@ void readLengthsIn(const FormView& view, const NumberLocale& locale, ToCentimetr
     if (unknown != Field::deckHeight) out.deck = length(Field::deckHeight);
 }
 
-}  // namespace
+} // namespace
 
 bool entriesMissing(FormView& view, std::optional<Field> unknown)
 {
@@ -85,9 +85,11 @@ Lengths readLengths(const FormView& view, const NumberLocale& locale, std::optio
 {
     Lengths cm;
     if (view.isSelected(Option::inches))
-        readLengthsIn(view, locale, [](double inches) { return checkedStep(inches * 2.54); }, unknown, cm);
+        readLengthsIn(
+            view, locale, [](double inches) { return checkedStep(inches * 2.54); }, unknown, cm);
     if (view.isSelected(Option::mm))
-        readLengthsIn(view, locale, [](double millimetres) { return checkedStep(millimetres / 10); }, unknown, cm);
+        readLengthsIn(
+            view, locale, [](double millimetres) { return checkedStep(millimetres / 10); }, unknown, cm);
     return cm;
 }
 
@@ -130,4 +132,4 @@ void Calculator::calculate()
     view_.keepBasis(Result::ratio, basisOf(view_, Result::ratio));
 }
 
-}  // namespace form
+} // namespace form

@@ -53,4 +53,4 @@ private:
     const numeric::NumberLocale locale_;
 };
 
-}  // namespace form
+} // namespace form

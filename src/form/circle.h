@@ -15,4 +15,4 @@ inline double halfSquared(double diameter)
     return numeric::checkedPow(numeric::checkedDiv(diameter, 2), 2);
 }
 
-}  // namespace form
+} // namespace form

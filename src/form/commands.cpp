@@ -41,7 +41,8 @@ void Calculator::changeUnit(const char* capacityUnit)
 // the first field; the last ratio and capacity stay on display.
 void Calculator::clear()
 {
-    for (const Field field : view_.textFields()) view_.setText(field, {});
+    for (const Field field : view_.textFields())
+        view_.setText(field, {});
     view_.setSelected(Option::inches, true);
     view_.setSelected(Option::mm, false);
     view_.tickDeadArea(false);
@@ -53,4 +54,4 @@ void Calculator::print()
     view_.printImage();
 }
 
-}  // namespace form
+} // namespace form

@@ -5,11 +5,11 @@ namespace form {
 namespace {
 
 constexpr std::array<std::string_view, allFields.size()> kNames = {
-    "cylinders",       "bore",         "stroke",         "chamber",     "dome",     "deckHeight", "gasketBore",
+    "cylinders",       "bore",         "stroke",         "chamber",      "dome", "deckHeight", "gasketBore",
     "gasketThickness", "gasketVolume", "pistonDiameter", "topRingDepth",
 };
 
-}  // namespace
+} // namespace
 
 std::string_view nameOf(Field field)
 {
@@ -23,4 +23,4 @@ std::optional<Field> fieldNamed(std::string_view name)
     return std::nullopt;
 }
 
-}  // namespace form
+} // namespace form

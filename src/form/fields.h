@@ -27,13 +27,13 @@ enum class Result { ratio, capacity, capacityUnit };
 
 // In Tab order.
 inline constexpr std::array allFields = {
-    Field::cylinders,  Field::bore,       Field::stroke,          Field::chamber,      Field::dome,
-    Field::deckHeight, Field::gasketBore, Field::gasketThickness, Field::gasketVolume, Field::pistonDiameter,
-    Field::topRingDepth,
+    Field::cylinders,    Field::bore,           Field::stroke,       Field::chamber,
+    Field::dome,         Field::deckHeight,     Field::gasketBore,   Field::gasketThickness,
+    Field::gasketVolume, Field::pistonDiameter, Field::topRingDepth,
 };
 
 // The field's name as an error carries it ("gasketBore"), and back.
 std::string_view nameOf(Field field);
 std::optional<Field> fieldNamed(std::string_view name);
 
-}  // namespace form
+} // namespace form

@@ -20,11 +20,12 @@ std::string shortened(const std::string& text)
     if (text.size() <= kLongestQuote) return text;
     // Cut before a UTF-8 continuation byte, never inside a character.
     std::size_t cut = kLongestQuote;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
     return text.substr(0, cut).append("...");
 }
 
-}  // namespace
+} // namespace
 
 std::string asLocaleWritesIt(const std::string& text, const NumberLocale& locale)
 {
@@ -79,4 +80,4 @@ double wholeNumber(const FormView& view, Field field, const NumberLocale& locale
     return readFigure(view, field, locale, [&](const std::string& text) { return parseStrict(text, locale); });
 }
 
-}  // namespace form
+} // namespace form

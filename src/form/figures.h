@@ -51,8 +51,7 @@ double wholeNumber(const FormView& view, Field field, const numeric::NumberLocal
 
 // Runs steps of arithmetic; an error that does not yet say what went wrong
 // is told as what.
-template <typename Steps>
-auto computing(message::Text what, Steps steps) -> decltype(steps())
+template <typename Steps> auto computing(message::Text what, Steps steps) -> decltype(steps())
 {
     try {
         return steps();
@@ -62,4 +61,4 @@ auto computing(message::Text what, Steps steps) -> decltype(steps())
     }
 }
 
-}  // namespace form
+} // namespace form

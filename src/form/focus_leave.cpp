@@ -6,9 +6,9 @@
 // dimensions are lengths, read strictly as the ratio reads them: a typo there
 // is told, not counted as a gasket of 0 cc.
 
+#include "form/calculator.h"
 #include "form/circle.h"
 #include "form/figures.h"
-#include "form/calculator.h"
 #include "form/out_of_date.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
@@ -76,4 +76,4 @@ void Calculator::leftGasketVolume()
     }
 }
 
-}  // namespace form
+} // namespace form

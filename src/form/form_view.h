@@ -72,4 +72,4 @@ public:
     virtual void printImage() = 0;
 };
 
-}  // namespace form
+} // namespace form

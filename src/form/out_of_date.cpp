@@ -6,8 +6,8 @@ Basis basisOf(const FormView& view, Result result)
 {
     Basis basis;
     for (const Field field : allFields) {
-        const bool read = result == Result::ratio || field == Field::cylinders || field == Field::bore ||
-                          field == Field::stroke;
+        const bool read =
+            result == Result::ratio || field == Field::cylinders || field == Field::bore || field == Field::stroke;
         if (read) basis.texts.push_back(view.text(field));
     }
     basis.inches = view.isSelected(Option::inches);
@@ -21,4 +21,4 @@ bool isOutOfDate(const FormView& view, Result result)
     return !view.result(result).empty() && view.keptBasis(result) != basisOf(view, result);
 }
 
-}  // namespace form
+} // namespace form

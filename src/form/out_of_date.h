@@ -16,4 +16,4 @@ Basis basisOf(const FormView& view, Result result);
 // An empty result is never out of date.
 bool isOutOfDate(const FormView& view, Result result);
 
-}  // namespace form
+} // namespace form

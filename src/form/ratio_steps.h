@@ -40,4 +40,4 @@ Volumes readVolumes(const FormView& view, const numeric::NumberLocale& locale, c
 // ((chamber + gasket) + deck volume) [+ dead area] - dome, as Calculate adds it.
 double clearanceOf(const Volumes& volumes, bool withDeadArea);
 
-}  // namespace form
+} // namespace form

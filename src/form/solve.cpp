@@ -1,8 +1,8 @@
 #include "form/solve.h"
 
+#include "form/calculator.h"
 #include "form/circle.h"
 #include "form/figures.h"
-#include "form/calculator.h"
 #include "numeric/checked_arithmetic.h"
 #include "numeric/conversions.h"
 #include "numeric/number_text.h"
@@ -24,7 +24,8 @@ constexpr Text kNotAboveOne = USER_TEXT("form", "A compression ratio is always a
 constexpr Text kNoSwept = USER_TEXT("form", "There is no swept volume: the bore or the stroke is 0.");
 constexpr Text kNoGasketBore = USER_TEXT("form", "With a gasket bore of 0, no thickness makes a gasket volume.");
 constexpr Text kTooLittleRoom = USER_TEXT(
-    "form", "%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc. This field allows at most %4 : 1.");
+    "form",
+    "%1 : 1 needs %2 cc of clearance; the other volumes already come to %3 cc. This field allows at most %4 : 1.");
 constexpr Text kPistonReachesHead = USER_TEXT(
     "form", "The piston would reach the head: the quench distance would be %1 %2. This field allows at most %3 : 1.");
 constexpr Text kWouldBeWritten = USER_TEXT("form", "%1 %2 would be written, giving %3 : 1.");
@@ -89,7 +90,7 @@ std::string_view withoutToOne(std::string_view ratio)
     return ratio.substr(0, colon);
 }
 
-}  // namespace
+} // namespace
 
 bool solvesForRatio(Field field)
 {
@@ -98,14 +99,18 @@ bool solvesForRatio(Field field)
     case Field::dome:
     case Field::gasketVolume:
     case Field::deckHeight:
-    case Field::gasketThickness: return true;
-    default: return false;
+    case Field::gasketThickness:
+        return true;
+    default:
+        return false;
     }
 }
 
 RatioSolver::RatioSolver(const FormView& view, NumberLocale locale, Field field)
     : view_(view), locale_(std::move(locale)), field_(field), cm_(readLengths(view_, locale_, field)),
-      decimals_(field != Field::deckHeight && field != Field::gasketThickness ? 2 : view.isSelected(Option::mm) ? 3 : 4)
+      decimals_(field != Field::deckHeight && field != Field::gasketThickness ? 2
+                : view.isSelected(Option::mm)                                 ? 3
+                                                                              : 4)
 {
 }
 
@@ -155,11 +160,13 @@ try {
     if (volumes.swept == 0) return Refusal{kNoSwept};
     const double needed = checkedDiv(volumes.swept, checkedSub(wanted, 1));
     const double others = clearanceOf(volumes, view_.deadAreaTicked());
-    const double missing = checkedSub(needed, others);  // what the unknown adds to the clearance
+    const double missing = checkedSub(needed, others); // what the unknown adds to the clearance
 
     double figure = 0;
     switch (field_) {
-    case Field::dome: figure = -missing; break;
+    case Field::dome:
+        figure = -missing;
+        break;
     case Field::deckHeight: {
         const double deckCm = checkedDiv(missing, volumes.boreArea);
         figure = view_.isSelected(Option::mm) ? checkedMul(deckCm, 10) : checkedDiv(deckCm, 2.54);
@@ -174,7 +181,8 @@ try {
                                               : checkedDiv(missing, checkedMul(checkedPow(2.54, 3), area));
         break;
     }
-    default: figure = missing;
+    default:
+        figure = missing;
     }
     figure = rounded(figure, decimals_);
 
@@ -194,7 +202,8 @@ try {
     const double highestRatio = parseStrict(ratioWith(*least), locale_);
     const std::string highest = numberText(std::floor(std::round(highestRatio * 10000) / 100) / 100, locale_);
     if (quenchBinds)
-        return Refusal{{kPistonReachesHead, {numberText(rounded(figure + *other, decimals_), locale_), unit(), highest}}};
+        return Refusal{
+            {kPistonReachesHead, {numberText(rounded(figure + *other, decimals_), locale_), unit(), highest}}};
     return Refusal{{kTooLittleRoom,
                     {numberText(wanted, locale_), numberText(rounded(needed, 2), locale_),
                      numberText(rounded(others, 2), locale_), highest}}};
@@ -218,7 +227,8 @@ std::optional<double> RatioSolver::otherLength() const
 {
     if (field_ != Field::deckHeight && field_ != Field::gasketThickness) return {};
     try {
-        return parseStrict(view_.text(field_ == Field::deckHeight ? Field::gasketThickness : Field::deckHeight), locale_);
+        return parseStrict(view_.text(field_ == Field::deckHeight ? Field::gasketThickness : Field::deckHeight),
+                           locale_);
     } catch (const RuntimeError&) {
         return {};
     }
@@ -282,4 +292,4 @@ void Calculator::solveForRatio(Field field)
     view_.moveFocus(field);
 }
 
-}  // namespace form
+} // namespace form

@@ -35,10 +35,10 @@ struct Refusal {
 
 // What one wanted ratio gives; every figure is in the user's locale.
 struct Solution {
-    std::string figure = {};       // to be written into the field; empty when refused
-    std::string ratio = {};        // that Calculate then shows
-    message::Message change = {};  // the figure now beside the new one, and the ratio it gives
-    message::Message quench = {};  // deck height plus thickness, now and then, when solving either
+    std::string figure = {};      // to be written into the field; empty when refused
+    std::string ratio = {};       // that Calculate then shows
+    message::Message change = {}; // the figure now beside the new one, and the ratio it gives
+    message::Message quench = {}; // deck height plus thickness, now and then, when solving either
     Refusal refusal = {};
 };
 
@@ -65,7 +65,7 @@ private:
     numeric::NumberLocale locale_;
     Field field_;
     Lengths cm_;
-    int decimals_;  // of the figure: 2 for cc, 4 for inches, 3 for mm
+    int decimals_; // of the figure: 2 for cc, 4 for inches, 3 for mm
 };
 
-}  // namespace form
+} // namespace form

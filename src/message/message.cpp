@@ -36,4 +36,4 @@ std::string english(const Message& message)
     });
 }
 
-}  // namespace message
+} // namespace message

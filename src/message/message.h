@@ -23,12 +23,12 @@ struct Text {
 };
 
 struct Message {
-    Text text;                       // the sentence, with %1, %2... and %n for count
-    std::string literal;             // or words shown as they stand: a figure, a name, a server's own words
-    std::vector<Message> arguments;  // what goes in %1, %2...
-    std::optional<int> count;        // what goes in %n; it also picks the plural form
+    Text text;                      // the sentence, with %1, %2... and %n for count
+    std::string literal;            // or words shown as they stand: a figure, a name, a server's own words
+    std::vector<Message> arguments; // what goes in %1, %2...
+    std::optional<int> count;       // what goes in %n; it also picks the plural form
 
-    Message() = default;  // nothing to say
+    Message() = default; // nothing to say
     Message(Text sentence, std::vector<Message> places = {}, std::optional<int> n = {})
         : text(sentence), arguments(std::move(places)), count(n)
     {
@@ -50,4 +50,4 @@ std::string compose(const Message& message, const Translate& translate);
 // The message in English, as its sources stand.
 std::string english(const Message& message);
 
-}  // namespace message
+} // namespace message

@@ -14,9 +14,18 @@ double checkedStep(double result)
     return result;
 }
 
-double checkedAdd(double a, double b) { return checkedStep(a + b); }
-double checkedSub(double a, double b) { return checkedStep(a - b); }
-double checkedMul(double a, double b) { return checkedStep(a * b); }
+double checkedAdd(double a, double b)
+{
+    return checkedStep(a + b);
+}
+double checkedSub(double a, double b)
+{
+    return checkedStep(a - b);
+}
+double checkedMul(double a, double b)
+{
+    return checkedStep(a * b);
+}
 
 double checkedDiv(double a, double b)
 {
@@ -27,6 +36,9 @@ double checkedDiv(double a, double b)
     return checkedStep(a / b);
 }
 
-double checkedPow(double base, double exponent) { return checkedStep(std::pow(base, exponent)); }
+double checkedPow(double base, double exponent)
+{
+    return checkedStep(std::pow(base, exponent));
+}
 
-}  // namespace numeric
+} // namespace numeric

@@ -15,4 +15,4 @@ double checkedMul(double a, double b);
 double checkedDiv(double a, double b);
 double checkedPow(double base, double exponent);
 
-}  // namespace numeric
+} // namespace numeric

@@ -25,7 +25,10 @@ struct DecimalNumber {
     std::int64_t exponent = 0;
 };
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c)
+{
+    return c >= '0' && c <= '9';
+}
 
 void addExponentDigit(std::int64_t& exponent, int c)
 {
@@ -34,7 +37,10 @@ void addExponentDigit(std::int64_t& exponent, int c)
     }
 }
 
-double signedZero(bool negative) { return negative ? -0.0 : 0.0; }
+double signedZero(bool negative)
+{
+    return negative ? -0.0 : 0.0;
+}
 
 // Correctly rounded and independent of the process locale, which the window
 // toolkit sets from the environment.
@@ -45,12 +51,11 @@ double toDouble(const DecimalNumber& number)
         return signedZero(number.negative);
     }
     const std::size_t last = number.digits.find_last_not_of('0');
-    const std::string_view significant =
-        std::string_view(number.digits).substr(first, last - first + 1);
+    const std::string_view significant = std::string_view(number.digits).substr(first, last - first + 1);
 
     // The value is 0.<significant> times ten to this power.
-    const std::int64_t magnitude = static_cast<std::int64_t>(number.intCount) -
-                                   static_cast<std::int64_t>(first) + number.exponent;
+    const std::int64_t magnitude =
+        static_cast<std::int64_t>(number.intCount) - static_cast<std::int64_t>(first) + number.exponent;
     if (magnitude > 400) {
         throw RuntimeError(ErrorKind::Overflow);
     }
@@ -74,7 +79,10 @@ double toDouble(const DecimalNumber& number)
     return number.negative ? -value : value;
 }
 
-bool isLenientBlank(int c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isLenientBlank(int c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // Reads text one character at a time, stepping over blanks wherever they
 // stand, since the lenient reading ignores them even between digits.
@@ -115,13 +123,34 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isSign(int c) { return c == '+' || c == '-'; }
-bool isPoint(int c) { return c == '.'; }
-bool isExponentLetter(int c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
-bool isAmpersand(int c) { return c == '&'; }
-bool isHexLetter(int c) { return c == 'h' || c == 'H'; }
-bool isOctalLetter(int c) { return c == 'o' || c == 'O'; }
-bool isOctalDigit(int c) { return c >= '0' && c <= '7'; }
+bool isSign(int c)
+{
+    return c == '+' || c == '-';
+}
+bool isPoint(int c)
+{
+    return c == '.';
+}
+bool isExponentLetter(int c)
+{
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
+bool isAmpersand(int c)
+{
+    return c == '&';
+}
+bool isHexLetter(int c)
+{
+    return c == 'h' || c == 'H';
+}
+bool isOctalLetter(int c)
+{
+    return c == 'o' || c == 'O';
+}
+bool isOctalDigit(int c)
+{
+    return c >= '0' && c <= '7';
+}
 bool isHexDigit(int c)
 {
     return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -169,10 +198,9 @@ double readRadixNumber(LenientCursor& cursor)
         return 0.0;
     }
     double value = 0.0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                        std::chars_format::hex);
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
     if (result.ec == std::errc::result_out_of_range) {
-        throw RuntimeError(ErrorKind::Overflow);  // a whole number cannot underflow
+        throw RuntimeError(ErrorKind::Overflow); // a whole number cannot underflow
     }
     return value;
 }
@@ -196,8 +224,7 @@ bool readMantissa(DecimalNumber& number, TakeDigit takeDigit, TakePoint takePoin
 }
 
 // Reads the digits of an exponent after its letter; false when there are none.
-template <typename TakeDigit>
-bool readExponent(std::int64_t& exponent, bool negative, TakeDigit takeDigit)
+template <typename TakeDigit> bool readExponent(std::int64_t& exponent, bool negative, TakeDigit takeDigit)
 {
     std::int64_t magnitude = 0;
     bool any = false;
@@ -209,7 +236,7 @@ bool readExponent(std::int64_t& exponent, bool negative, TakeDigit takeDigit)
     return any;
 }
 
-}  // namespace
+} // namespace
 
 double parseLenient(std::string_view text, const NumberLocale& locale)
 {
@@ -226,7 +253,7 @@ double parseLenient(std::string_view text, const NumberLocale& locale)
     const std::string_view localPoint = locale.decimal == "." ? std::string_view() : std::string_view(locale.decimal);
     const auto takePoint = [&] { return cursor.takeIf(isPoint) >= 0 || cursor.takeWord(localPoint); };
     if (!readMantissa(number, takeDigit, takePoint)) {
-        return 0.0;  // no leading number at all
+        return 0.0; // no leading number at all
     }
 
     // An exponent letter without digits after it is simply not part of the number.
@@ -267,7 +294,8 @@ double parseStrict(std::string_view text, const NumberLocale& locale)
         pos += locale.decimal.size();
         return true;
     };
-    if (!readMantissa(number, [&] { return takeIf(isDigit); }, takePoint)) {
+    if (!readMantissa(
+            number, [&] { return takeIf(isDigit); }, takePoint)) {
         throw mismatch();
     }
 
@@ -283,4 +311,4 @@ double parseStrict(std::string_view text, const NumberLocale& locale)
     return toDouble(number);
 }
 
-}  // namespace numeric
+} // namespace numeric

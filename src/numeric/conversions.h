@@ -26,4 +26,4 @@ double parseLenient(std::string_view text, const NumberLocale& locale);
 // a number beyond the range of a double is an Overflow.
 double parseStrict(std::string_view text, const NumberLocale& locale);
 
-}  // namespace numeric
+} // namespace numeric

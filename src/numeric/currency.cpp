@@ -13,7 +13,7 @@ namespace {
 double roundHalfEven(double x)
 {
     const double below = std::floor(x);
-    const double fraction = x - below;  // exact for every finite double
+    const double fraction = x - below; // exact for every finite double
     if (fraction > 0.5) {
         return below + 1.0;
     }
@@ -23,7 +23,7 @@ double roundHalfEven(double x)
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
-}  // namespace
+} // namespace
 
 Currency Currency::fromDouble(double value)
 {
@@ -64,4 +64,4 @@ std::string Currency::text(const NumberLocale& locale) const
     return result;
 }
 
-}  // namespace numeric
+} // namespace numeric

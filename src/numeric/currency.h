@@ -35,4 +35,4 @@ private:
     std::int64_t ticks_ = 0;
 };
 
-}  // namespace numeric
+} // namespace numeric

@@ -20,4 +20,4 @@ struct NumberLocale {
     friend bool operator==(const NumberLocale&, const NumberLocale&) = default;
 };
 
-}  // namespace numeric
+} // namespace numeric

@@ -8,7 +8,7 @@ namespace numeric {
 
 std::string numberText(double value, const NumberLocale& locale, int significantDigits)
 {
-    if (value == 0.0) return "0";  // negative zero too
+    if (value == 0.0) return "0"; // negative zero too
     if (!std::isfinite(value)) {
         // Checked arithmetic never hands these on; written out only so a
         // stray one is visible rather than fatal.
@@ -33,4 +33,4 @@ std::string numberText(double value, const NumberLocale& locale, int significant
     return text;
 }
 
-}  // namespace numeric
+} // namespace numeric

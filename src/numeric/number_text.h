@@ -18,4 +18,4 @@ namespace numeric {
 // "-2.795E+07").
 std::string numberText(double value, const NumberLocale& locale, int significantDigits = 15);
 
-}  // namespace numeric
+} // namespace numeric

@@ -14,7 +14,7 @@ std::string whatText(ErrorKind kind, const Message& detail)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 Text describe(ErrorKind kind)
 {
@@ -35,4 +35,4 @@ RuntimeError::RuntimeError(ErrorKind kind, Message detail, std::string field)
 {
 }
 
-}  // namespace numeric
+} // namespace numeric

@@ -32,4 +32,4 @@ private:
     std::string field_;
 };
 
-}  // namespace numeric
+} // namespace numeric

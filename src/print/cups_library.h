@@ -10,20 +10,60 @@
 
 namespace print {
 
-#define TORVANE_CUPS_FUNCTIONS(X)                                                                                      \
-    X(cupsAddOption)                                                                                                   \
-    X(cupsEncodeOptions2)                                                                                              \
-    X(cupsEncryption)                                                                                                  \
-    X(cupsFreeOptions) X(cupsGetOption) X(cupsGetResponse) X(cupsLastErrorString) X(cupsParseOptions)                  \
-        X(cupsSendRequest) X(cupsServer) X(cupsSetPasswordCB2) X(cupsSetServer) X(cupsSetUser) X(cupsUser)             \
-            X(cupsWriteRequestData) X(httpAddrFreeList) X(httpAddrGetList) X(httpClose) X(httpConnect2) X(httpError)   \
-                X(httpFlush) X(httpGetFd) X(httpGetField) X(httpGetState) X(httpGetStatus) X(httpReconnect2)           \
-                    X(httpSetTimeout) X(ippAddBoolean) X(ippAddInteger) X(ippAddString) X(ippAddStrings)               \
-                        X(ippAttributeString) X(ippDelete) X(ippErrorString) X(ippFindAttribute) X(ippFirstAttribute)  \
-                            X(ippGetBoolean) X(ippGetCount) X(ippGetGroupTag) X(ippGetInteger) X(ippGetName)           \
-                                X(ippGetStatusCode) X(ippGetString) X(ippGetValueTag) X(ippLength) X(ippNewRequest)    \
-                                    X(ippNextAttribute) X(ippPort) X(pwgMediaForLegacy) X(pwgMediaForPPD)              \
-                                        X(pwgMediaForPWG)
+// clang-format off
+#define TORVANE_CUPS_FUNCTIONS(X) \
+    X(cupsAddOption) \
+    X(cupsEncodeOptions2) \
+    X(cupsEncryption) \
+    X(cupsFreeOptions) \
+    X(cupsGetOption) \
+    X(cupsGetResponse) \
+    X(cupsLastErrorString) \
+    X(cupsParseOptions) \
+    X(cupsSendRequest) \
+    X(cupsServer) \
+    X(cupsSetPasswordCB2) \
+    X(cupsSetServer) \
+    X(cupsSetUser) \
+    X(cupsUser) \
+    X(cupsWriteRequestData) \
+    X(httpAddrFreeList) \
+    X(httpAddrGetList) \
+    X(httpClose) \
+    X(httpConnect2) \
+    X(httpError) \
+    X(httpFlush) \
+    X(httpGetFd) \
+    X(httpGetField) \
+    X(httpGetState) \
+    X(httpGetStatus) \
+    X(httpReconnect2) \
+    X(httpSetTimeout) \
+    X(ippAddBoolean) \
+    X(ippAddInteger) \
+    X(ippAddString) \
+    X(ippAddStrings) \
+    X(ippAttributeString) \
+    X(ippDelete) \
+    X(ippErrorString) \
+    X(ippFindAttribute) \
+    X(ippFirstAttribute) \
+    X(ippGetBoolean) \
+    X(ippGetCount) \
+    X(ippGetGroupTag) \
+    X(ippGetInteger) \
+    X(ippGetName) \
+    X(ippGetStatusCode) \
+    X(ippGetString) \
+    X(ippGetValueTag) \
+    X(ippLength) \
+    X(ippNewRequest) \
+    X(ippNextAttribute) \
+    X(ippPort) \
+    X(pwgMediaForLegacy) \
+    X(pwgMediaForPPD) \
+    X(pwgMediaForPWG)
+// clang-format on
 
 struct CupsLibrary {
 #define TORVANE_CUPS_POINTER(name) decltype(&::name) name = nullptr;

@@ -40,13 +40,20 @@ numeric::NumberLocale numberLocale(const QLocale& locale)
 void (Calculator::*leaveProcedure(form::Field field))()
 {
     switch (field) {
-    case form::Field::cylinders: return &Calculator::leftCylinders;
-    case form::Field::bore: return &Calculator::leftBore;
-    case form::Field::stroke: return &Calculator::leftStroke;
-    case form::Field::gasketBore: return &Calculator::leftGasketBore;
-    case form::Field::gasketThickness: return &Calculator::leftGasketThickness;
-    case form::Field::gasketVolume: return &Calculator::leftGasketVolume;
-    default: return nullptr;
+    case form::Field::cylinders:
+        return &Calculator::leftCylinders;
+    case form::Field::bore:
+        return &Calculator::leftBore;
+    case form::Field::stroke:
+        return &Calculator::leftStroke;
+    case form::Field::gasketBore:
+        return &Calculator::leftGasketBore;
+    case form::Field::gasketThickness:
+        return &Calculator::leftGasketThickness;
+    case form::Field::gasketVolume:
+        return &Calculator::leftGasketVolume;
+    default:
+        return nullptr;
     }
 }
 
@@ -60,8 +67,10 @@ bool movedByUserOrProcedure(Qt::FocusReason reason)
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
     case Qt::ShortcutFocusReason:
-    case Qt::OtherFocusReason: return true;
-    default: return false;
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -70,14 +79,14 @@ QString captionOfField(form::Field field)
     return translatedCaption(captionOf(field));
 }
 
-}  // namespace
+} // namespace
 
 CalculatorWindow::CalculatorWindow(const QLocale& locale, QWidget* parent)
     : QWidget(parent), calculator_(*this, numberLocale(locale))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
-    setLocale(locale);  // the result labels round figures with its decimal point
+    setLocale(locale); // the result labels round figures with its decimal point
     styleWindow(*this);
     controls_ = makeControls(*this);
     controls_.deadArea->setTristate(false);
@@ -122,8 +131,9 @@ void CalculatorWindow::offerSolving()
                              "compression ratio you want.",
                              "the shortcut, then the menu entry")
                               .arg(solve->shortcut().toString(QKeySequence::NativeText), solve->text()));
-        fromRatio->addAction(tr("%1…", "a field's caption, in a menu item that opens a dialog").arg(captionOfField(which)),
-                             this, [this, which] { solveIn(which); });
+        fromRatio->addAction(
+            tr("%1…", "a field's caption, in a menu item that opens a dialog").arg(captionOfField(which)), this,
+            [this, which] { solveIn(which); });
     }
 }
 
@@ -157,7 +167,7 @@ void CalculatorWindow::bindEvents()
              controls_.option(form::Option::inches), controls_.option(form::Option::mm), controls_.deadArea,
              controls_.calculate, controls_.clear, controls_.print}) {
         connect(button, &QAbstractButton::toggled, this, &CalculatorWindow::markOutOfDateResults);
-        button->installEventFilter(this);  // for a press that is spent
+        button->installEventFilter(this); // for a press that is spent
     }
 }
 
@@ -176,7 +186,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 void CalculatorWindow::fieldLeft(form::Field field, Qt::FocusReason reason)
 {
     const Procedure procedure = leaveProcedure(field);
-    const QWidget* next = QApplication::focusWidget();  // Qt has already moved the focus
+    const QWidget* next = QApplication::focusWidget(); // Qt has already moved the focus
     if (!procedure || !next || next->window() != this || !movedByUserOrProcedure(reason)) return;
     // Qt hands the press that moved the focus to a button only once the box
     // it opened is closed.
@@ -348,8 +358,9 @@ void CalculatorWindow::printImage()
 void CalculatorWindow::tellPrintNews(const PrintNews& news)
 {
     if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        connect(open, &QDialog::finished, this, [this, news] { tellPrintNews(news); },
-                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+        connect(
+            open, &QDialog::finished, this, [this, news] { tellPrintNews(news); },
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
         return;
     }
     if (news.kind == PrintNews::Kind::Failed) {
@@ -480,4 +491,4 @@ std::vector<form::Field> CalculatorWindow::textFields() const
     return fields;
 }
 
-}  // namespace ui
+} // namespace ui

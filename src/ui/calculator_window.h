@@ -72,12 +72,12 @@ private:
     form::Calculator calculator_;
     Controls controls_;
     RatioAnnouncer* announcer_ = nullptr;
-    std::map<form::Result, form::Basis> resultBases_;  // what the ratio and the capacity were worked out from
-    int boxesOpened_ = 0;  // a step that changes it opened a box
+    std::map<form::Result, form::Basis> resultBases_; // what the ratio and the capacity were worked out from
+    int boxesOpened_ = 0;                             // a step that changes it opened a box
     // A click whose way out of a field opened a box is spent on that box.
     const QObject* spentPress_ = nullptr;
     // Last, so that its threads stop before the controls go.
     WindowPrinter printer_{*this};
 };
 
-}  // namespace ui
+} // namespace ui

@@ -5,14 +5,14 @@
 #include "ui/readable_colour.h"
 #include "ui/translated.h"
 
+#include <QCheckBox>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImage>
-#include <QCheckBox>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPixmap>
 #include <QStyle>
 #include <QTextLayout>
 #include <QTimer>
@@ -24,12 +24,12 @@
 // than these, and each size is sent to the window system. XPM, because Qt
 // reads XPM compiled into the program itself: a PNG is read through the PNG
 // library, after looking through every image format plugin.
+#include "ui/icons/torvane-128.xpm"
 #include "ui/icons/torvane-16.xpm"
 #include "ui/icons/torvane-24.xpm"
 #include "ui/icons/torvane-32.xpm"
 #include "ui/icons/torvane-48.xpm"
 #include "ui/icons/torvane-64.xpm"
-#include "ui/icons/torvane-128.xpm"
 
 namespace ui {
 
@@ -47,7 +47,7 @@ QColor toQColor(Rgb rgb)
 QFont labelFont(const ControlRow& row)
 {
     QFont font(QString::fromUtf8(kLabelFontFamily));
-    font.setStyleHint(QFont::Serif);  // where no metric twin is installed, at least a serif face
+    font.setStyleHint(QFont::Serif); // where no metric twin is installed, at least a serif face
     font.setPointSizeF(row.pointSize);
     font.setWeight(QFont::Bold);
     font.setUnderline(row.underlined);
@@ -136,7 +136,8 @@ bool captionFits(const QWidget& control, const ControlRow& row, const QFont& fon
         return metrics.horizontalAdvance(translatedCaption(row.caption)) + margins <= control.width() &&
                metrics.height() + 2 * frame <= control.height();
     }
-    case ControlKind::CheckBox: return fitsBesideIndicator(metrics, row, indicatorAllowance(control, kindOf(row)));
+    case ControlKind::CheckBox:
+        return fitsBesideIndicator(metrics, row, indicatorAllowance(control, kindOf(row)));
     case ControlKind::OptionButton:
         // The group shares one size, so that "mm" does not look larger than
         // "Inches" beside it.
@@ -144,7 +145,8 @@ bool captionFits(const QWidget& control, const ControlRow& row, const QFont& fon
             return kindOf(other) != ControlKind::OptionButton ||
                    fitsBesideIndicator(metrics, other, indicatorAllowance(control, kindOf(other)));
         });
-    case ControlKind::Label: break;
+    case ControlKind::Label:
+        break;
     }
     return true;
 }
@@ -171,14 +173,13 @@ QIcon windowIcon()
     return icon;
 }
 
-}  // namespace
+} // namespace
 
 void styleWindow(QWidget& window)
 {
     window.setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint);
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // Given once the window is up: the window system takes an icon at any
     // time, and reading and converting its sizes first kept the window from
     // showing by a few milliseconds.
@@ -211,8 +212,7 @@ struct Make {
     {
         return controls.options.at(static_cast<std::size_t>(option)) = new QRadioButton(caption, &window);
     }
-    template <typename Widget>
-    QWidget* operator()(Widget* Controls::*member) const
+    template <typename Widget> QWidget* operator()(Widget* Controls::*member) const
     {
         return controls.*member = new Widget(caption, &window);
     }
@@ -223,7 +223,7 @@ struct Make {
 void styleControl(QWidget& control, const ControlRow& row)
 {
     if (auto* label = qobject_cast<QLabel*>(&control)) {
-        label->setTextFormat(Qt::PlainText);  // results are figures, never markup
+        label->setTextFormat(Qt::PlainText); // results are figures, never markup
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(labelFont(row));
     }
@@ -231,7 +231,7 @@ void styleControl(QWidget& control, const ControlRow& row)
     if (!row.toolTip.empty()) control.setToolTip(translatedCaption(row.toolTip));
 }
 
-}  // namespace
+} // namespace
 
 Controls makeControls(QWidget& window)
 {
@@ -271,9 +271,9 @@ void colourControls(const QWidget& window, const Controls& controls)
         // Only the role this kind of control draws its text with; the
         // background stays the platform's, and the colour is measured
         // against it: the window's for a label, the field's own base.
-        const QColor colour = readableOn(toQColor(*kControls[row].textColour),
-                                         platform.color(control->backgroundRole()),
-                                         platform.color(control->foregroundRole()));
+        const QColor colour =
+            readableOn(toQColor(*kControls[row].textColour), platform.color(control->backgroundRole()),
+                       platform.color(control->foregroundRole()));
         // A palette with this one role set, so that every other role goes on
         // following the window's.
         QPalette palette;
@@ -282,4 +282,4 @@ void colourControls(const QWidget& window, const Controls& controls)
     }
 }
 
-}  // namespace ui
+} // namespace ui

@@ -26,4 +26,4 @@ void fitControls(const Controls& controls);
 // whenever that palette changes.
 void colourControls(const QWidget& window, const Controls& controls);
 
-}  // namespace ui
+} // namespace ui

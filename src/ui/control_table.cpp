@@ -11,7 +11,7 @@ using form::Result;
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kDarkRed{192, 0, 0};
 constexpr Rgb kLightRed{255, 128, 128};
-}  // namespace
+} // namespace
 
 // clang-format off
 const std::array<ControlRow, 37> kControls = {{
@@ -67,15 +67,14 @@ std::string_view captionOf(form::Field field)
 namespace {
 
 // The name of the row whose role is role.
-template <typename Role>
-std::string_view nameOfRole(Role role)
+template <typename Role> std::string_view nameOfRole(Role role)
 {
     for (const ControlRow& row : kControls)
         if (const auto* held = std::get_if<Role>(&row.role); held && *held == role) return row.name;
     return {};
 }
 
-}  // namespace
+} // namespace
 
 std::string_view controlName(form::Field field)
 {
@@ -87,4 +86,4 @@ std::string_view controlName(form::Result result)
     return nameOfRole(result);
 }
 
-}  // namespace ui
+} // namespace ui

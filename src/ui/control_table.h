@@ -31,15 +31,15 @@ class FigureLabel;
 
 // The window's controls by what they are, built once from the table.
 struct Controls {
-    std::array<FigureField*, form::allFields.size()> fields{};  // by form::Field
-    std::array<FigureLabel*, 3> results{};                      // by form::Result
-    std::array<QRadioButton*, 2> options{};                     // by form::Option
+    std::array<FigureField*, form::allFields.size()> fields{}; // by form::Field
+    std::array<FigureLabel*, 3> results{};                     // by form::Result
+    std::array<QRadioButton*, 2> options{};                    // by form::Option
     QCheckBox* deadArea = nullptr;
     QPushButton* calculate = nullptr;
     QPushButton* clear = nullptr;
     QPushButton* print = nullptr;
-    QLabel* toOne = nullptr;     // the ":1" beside the ratio
-    std::vector<QWidget*> rows;  // every control, in the table's order
+    QLabel* toOne = nullptr;    // the ":1" beside the ratio
+    std::vector<QWidget*> rows; // every control, in the table's order
 
     FigureField* field(form::Field which) const { return fields.at(static_cast<std::size_t>(which)); }
     FigureLabel* result(form::Result which) const { return results.at(static_cast<std::size_t>(which)); }
@@ -48,8 +48,8 @@ struct Controls {
 
 // What a row is to the program: a field, a result, a unit option, one of the
 // controls named in Controls, or (none) a caption that only labels.
-using ControlRole = std::variant<std::monostate, form::Field, form::Result, form::Option, QCheckBox* Controls::*,
-                                 QPushButton* Controls::*, QLabel* Controls::*>;
+using ControlRole = std::variant<std::monostate, form::Field, form::Result, form::Option, QCheckBox * Controls::*,
+                                 QPushButton * Controls::*, QLabel * Controls::*>;
 
 enum class ControlKind { TextField, Label, Button, OptionButton, CheckBox };
 
@@ -61,12 +61,12 @@ struct ControlRow {
     std::string_view name;
     ControlRole role;
     std::string_view caption;
-    std::optional<form::Field> names;  // a label's field, which a screen reader calls by the label's caption
+    std::optional<form::Field> names; // a label's field, which a screen reader calls by the label's caption
     int left, top, width, height;
-    double pointSize = 0;  // 0: the platform's dialog font
+    double pointSize = 0; // 0: the platform's dialog font
     bool underlined = false;
     std::optional<Rgb> textColour = {};
-    std::string_view description = {};  // what a result label's figure is, for a screen reader
+    std::string_view description = {}; // what a result label's figure is, for a screen reader
     std::string_view toolTip = {};
 };
 
@@ -78,7 +78,7 @@ struct KindOfRole {
     constexpr ControlKind operator()(QPushButton* Controls::*) const { return ControlKind::Button; }
     constexpr ControlKind operator()(const auto&) const { return ControlKind::Label; }
 };
-}  // namespace detail
+} // namespace detail
 
 // The kind of widget a row's role makes.
 constexpr ControlKind kindOf(const ControlRow& row)
@@ -111,4 +111,4 @@ std::string_view captionOf(form::Field field);
 std::string_view controlName(form::Field field);
 std::string_view controlName(form::Result result);
 
-}  // namespace ui
+} // namespace ui

@@ -25,7 +25,7 @@ void FigureField::focusInEvent(QFocusEvent* event)
 
 void FigureField::focusOutEvent(QFocusEvent* event)
 {
-    emit left(event->reason());  // before Qt's own handling, which the procedure may see
+    emit left(event->reason()); // before Qt's own handling, which the procedure may see
     QLineEdit::focusOutEvent(event);
 }
 
@@ -47,4 +47,4 @@ void FigureField::contextMenuEvent(QContextMenuEvent* event)
     menu->popup(event->globalPos());
 }
 
-}  // namespace ui
+} // namespace ui

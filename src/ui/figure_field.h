@@ -34,4 +34,4 @@ private:
     QAction* first_ = nullptr;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QStyle>
 
-
 namespace ui {
 
 QString roundedToFit(const QString& text, std::optional<double> figure, const numeric::NumberLocale& locale,
@@ -102,4 +101,4 @@ void FigureLabel::paintEvent(QPaintEvent* event)
                           isEnabled(), shown, foregroundRole());
 }
 
-}  // namespace ui
+} // namespace ui

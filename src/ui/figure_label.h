@@ -59,4 +59,4 @@ private:
     QString currentDescription_;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -15,7 +15,7 @@ QAccessibleInterface* notificationFor(const QString&, QObject* object)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 RatioAnnouncer::RatioAnnouncer(QWidget* parent) : QWidget(parent)
 {
@@ -42,4 +42,4 @@ void RatioAnnouncer::announce(const QString& ratio)
 #endif
 }
 
-}  // namespace ui
+} // namespace ui

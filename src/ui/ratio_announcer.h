@@ -24,4 +24,4 @@ private:
     int announcements_ = 0;
 };
 
-}  // namespace ui
+} // namespace ui

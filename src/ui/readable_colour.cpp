@@ -33,7 +33,7 @@ bool darkOnLight(const QColor& text, const QColor& background)
     return luminance(text) <= luminance(background);
 }
 
-}  // namespace
+} // namespace
 
 double contrastRatio(const QColor& one, const QColor& other)
 {
@@ -65,4 +65,4 @@ QColor fadedOn(const QColor& background)
     return grey;
 }
 
-}  // namespace ui
+} // namespace ui

@@ -23,4 +23,4 @@ QColor readableOn(const QColor& designed, const QColor& background, const QColor
 // light window, so a fade of each figure's own colour could not serve both.
 QColor fadedOn(const QColor& background);
 
-}  // namespace ui
+} // namespace ui

@@ -61,4 +61,4 @@ void SolveDialog::showSolution()
     outcome_->setText(endedOnce(outcome));
 }
 
-}  // namespace ui
+} // namespace ui

@@ -32,4 +32,4 @@ private:
     QPushButton* ok_ = nullptr;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -39,4 +39,4 @@ QString endedOnce(QString sentences)
     return sentences.replace(doubled, QStringLiteral("."));
 }
 
-}  // namespace ui
+} // namespace ui

@@ -25,4 +25,4 @@ QString aboutField(std::optional<form::Field> field, const QString& sentence);
 // second one: "Distancia de squish: 0,0358 pulg." where the unit is "pulg.".
 QString endedOnce(QString sentences);
 
-}  // namespace ui
+} // namespace ui

@@ -29,4 +29,4 @@ Translations::~Translations()
     QCoreApplication::removeTranslator(&ours_);
 }
 
-}  // namespace ui
+} // namespace ui

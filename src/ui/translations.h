@@ -27,4 +27,4 @@ private:
     QTranslator qt_;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -19,8 +19,8 @@ struct Engine {
     Option unit;
     bool topLand;
     std::vector<std::pair<Field, std::string>> entries;
-    std::variant<std::string, ErrorKind> expected;  // the ratio shown, or the error raised
-    std::string blame = {};                         // what the error says: "field: detail", or the detail
+    std::variant<std::string, ErrorKind> expected; // the ratio shown, or the error raised
+    std::string blame = {};                        // what the error says: "field: detail", or the detail
 };
 
 // A filled engine of the first worked example: only the named entries differ.
@@ -29,6 +29,7 @@ Entries example1(const Entries& changes = {})
     return workedExample(false, changes);
 }
 
+// clang-format off
 const std::vector<Engine> engines = {
     {"worked example in inches", Option::inches, false, example1(), "9.9417"},
     {"worked example in mm with dead area", Option::mm, true, workedExample(true), "11.8834"},
@@ -92,6 +93,7 @@ const std::vector<Engine> engines = {
     {"bore whose volume overflows", Option::inches, false, example1({{bore, "1E+200"}}), ErrorKind::Overflow,
      "The figures are too large to compute with."},
 };
+// clang-format on
 
 class CalculateTest : public ::testing::TestWithParam<Engine> {};
 
@@ -172,7 +174,8 @@ TEST(CalculateLocale, commas_throughout_give_the_ratio_that_points_give)
 {
     for (const Engine& engine : engines) {
         const auto* ratio = std::get_if<std::string>(&engine.expected);
-        const bool hasComma = std::ranges::any_of(engine.entries, [](const auto& e) { return e.second.find(',') != std::string::npos; });
+        const bool hasComma =
+            std::ranges::any_of(engine.entries, [](const auto& e) { return e.second.find(',') != std::string::npos; });
         if (!ratio || hasComma) continue;
         LoadedForm window(numeric::NumberLocale{",", "."});
         window.view.setSelected(engine.unit, true);
@@ -197,5 +200,5 @@ TEST(CalculateUnits, with_neither_unit_selected_every_length_counts_as_zero)
     EXPECT_EQ(window.view.result(Result::ratio), "1");
 }
 
-}  // namespace
-}  // namespace form::testing
+} // namespace
+} // namespace form::testing

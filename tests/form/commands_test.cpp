@@ -17,7 +17,8 @@ TEST(StartUp, selects_inches_and_leaves_everything_else_empty)
     EXPECT_EQ(window.view.result(Result::capacityUnit), "Cu In");
     EXPECT_EQ(window.view.result(Result::ratio), "");
     EXPECT_EQ(window.view.result(Result::capacity), "");
-    for (const Field field : allFields) EXPECT_EQ(window.view.text(field), "");
+    for (const Field field : allFields)
+        EXPECT_EQ(window.view.text(field), "");
     EXPECT_TRUE(window.view.messages.empty());
 }
 
@@ -56,7 +57,7 @@ TEST(UnitChoice, empties_a_capacity_it_cannot_compute_in_the_new_unit)
         window.view.fill({{bore, boreText}, {stroke, strokeText}, {cylinders, "8"}});
         try {
             window.view.setSelected(Option::mm, true);
-        } catch (const numeric::RuntimeError&) {  // the box says why
+        } catch (const numeric::RuntimeError&) { // the box says why
         }
         EXPECT_EQ(window.view.result(Result::capacity), "") << boreText;
     }
@@ -65,8 +66,17 @@ TEST(UnitChoice, empties_a_capacity_it_cannot_compute_in_the_new_unit)
 TEST(Clear, returns_the_entries_to_start_up_and_keeps_the_results)
 {
     LoadedForm window;
-    window.view.fill({{cylinders, "8"}, {bore, "4.030"}, {stroke, "3.480"}, {deckHeight, "0.015"}, {chamber, "64"}, {dome, "-5"},
-                      {gasketVolume, "9.2"}, {pistonDiameter, "4"}, {topRingDepth, "0.2"}, {gasketBore, "4.1"}, {gasketThickness, "0.04"}});
+    window.view.fill({{cylinders, "8"},
+                      {bore, "4.030"},
+                      {stroke, "3.480"},
+                      {deckHeight, "0.015"},
+                      {chamber, "64"},
+                      {dome, "-5"},
+                      {gasketVolume, "9.2"},
+                      {pistonDiameter, "4"},
+                      {topRingDepth, "0.2"},
+                      {gasketBore, "4.1"},
+                      {gasketThickness, "0.04"}});
     window.form.leftBore();
     window.form.calculate();
     window.view.setSelected(Option::mm, true);
@@ -77,7 +87,7 @@ TEST(Clear, returns_the_entries_to_start_up_and_keeps_the_results)
     const LoadedForm fresh;
     FakeForm expected = fresh.view;
     expected.results[Result::ratio] = "9.9417";
-    expected.focus = cylinders;  // ready for the next engine
+    expected.focus = cylinders; // ready for the next engine
     // Back to inches with bore and stroke empty: no capacity in cubic inches.
     EXPECT_EQ(window.view, expected);
 
@@ -110,5 +120,5 @@ TEST(Print, prints_one_page_and_changes_nothing)
     EXPECT_EQ(window.view, before);
 }
 
-}  // namespace
-}  // namespace form::testing
+} // namespace
+} // namespace form::testing

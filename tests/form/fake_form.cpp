@@ -48,7 +48,8 @@ void FakeForm::printImage()
 
 void FakeForm::fill(const std::vector<std::pair<Field, std::string>>& entries)
 {
-    for (const auto& [field, text] : entries) texts[field] = text;
+    for (const auto& [field, text] : entries)
+        texts[field] = text;
 }
 
 bool FakeForm::operator==(const FakeForm& other) const
@@ -65,11 +66,11 @@ bool FakeForm::operator==(const FakeForm& other) const
 Entries workedExample(bool second, const Entries& changes)
 {
     using enum Field;
-    Entries entries =
-        second ? Entries{{cylinders, "4"},   {bore, "102.0"},    {stroke, "88.4"},  {deckHeight, "0.25"},  {chamber, "58.5"},
-                         {dome, "3.2"}, {gasketVolume, "8.6"}, {pistonDiameter, "101.6"}, {topRingDepth, "6.5"}}
-               : Entries{{cylinders, "8"},   {bore, "4.030"}, {stroke, "3.480"}, {deckHeight, "0.015"},
-                         {chamber, "64"}, {dome, "-5"},    {gasketVolume, "9.2"}};
+    Entries entries = second ? Entries{{cylinders, "4"},      {bore, "102.0"},           {stroke, "88.4"},
+                                       {deckHeight, "0.25"},  {chamber, "58.5"},         {dome, "3.2"},
+                                       {gasketVolume, "8.6"}, {pistonDiameter, "101.6"}, {topRingDepth, "6.5"}}
+                             : Entries{{cylinders, "8"}, {bore, "4.030"}, {stroke, "3.480"},    {deckHeight, "0.015"},
+                                       {chamber, "64"},  {dome, "-5"},    {gasketVolume, "9.2"}};
     entries.insert(entries.end(), changes.begin(), changes.end());
     return entries;
 }
@@ -80,4 +81,4 @@ LoadedForm::LoadedForm(numeric::NumberLocale locale) : form(view, std::move(loca
     form.start();
 }
 
-}  // namespace form::testing
+} // namespace form::testing

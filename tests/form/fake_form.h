@@ -26,9 +26,9 @@ public:
     std::vector<std::string> messages;
     int pagesPrinted = 0;
     bool printerMissing = false;
-    Calculator* form = nullptr;  // whose Click procedures selecting an option runs
-    std::optional<std::string> wantedRatio;  // typed into the solve dialog; none cancels it
-    std::optional<Solution> offered;         // what the dialog showed for it
+    Calculator* form = nullptr;             // whose Click procedures selecting an option runs
+    std::optional<std::string> wantedRatio; // typed into the solve dialog; none cancels it
+    std::optional<Solution> offered;        // what the dialog showed for it
 
     std::string text(Field field) const override;
     void setText(Field field, const std::string& text) override { texts[field] = text; }
@@ -68,4 +68,4 @@ struct LoadedForm {
     Calculator form;
 };
 
-}  // namespace form::testing
+} // namespace form::testing

@@ -23,8 +23,8 @@ TEST(Capacity, shows_cubic_inches_or_cc_on_leaving_cyls_bore_or_stroke)
         {Option::mm, {{bore, "86"}, {stroke, "86"}, {cylinders, "4"}}, "1998.2288863912"},
         {Option::inches, {{bore, "4"}, {stroke, "3.48"}, {cylinders, "8"}}, "349.847763072"},
         {Option::mm, {{bore, "4.03"}, {stroke, "3.48"}, {cylinders, "8"}}, "0.355115158454753"},
-        {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}}, "0"},                        // no cylinders
-        {Option::inches, {{bore, " "}, {stroke, "3.48"}, {cylinders, "8"}}, "0"},             // a blank is not empty
+        {Option::inches, {{bore, "4.03"}, {stroke, "3.48"}}, "0"},                // no cylinders
+        {Option::inches, {{bore, " "}, {stroke, "3.48"}, {cylinders, "8"}}, "0"}, // a blank is not empty
         {Option::inches, {{bore, "4.03in"}, {stroke, "3.48 x"}, {cylinders, "8 cyl"}}, "355.115158454753"},
         {Option::inches, {{bore, "-4.03"}, {stroke, "3.48"}, {cylinders, "8"}}, "355.115158454753"},
         {Option::inches, {{bore, "4.03"}, {stroke, "-3.48"}, {cylinders, "8"}}, "-355.115158454753"},
@@ -32,7 +32,7 @@ TEST(Capacity, shows_cubic_inches_or_cc_on_leaving_cyls_bore_or_stroke)
     };
     for (const auto& [unit, entries, expected] : cases) {
         for (const auto leave : {&Calculator::leftCylinders, &Calculator::leftBore, &Calculator::leftStroke}) {
-            LoadedForm window(numeric::NumberLocale{",", "."});  // the capacity is shown in the user's locale
+            LoadedForm window(numeric::NumberLocale{",", "."}); // the capacity is shown in the user's locale
             window.view.setSelected(unit, true);
             window.view.fill(entries);
             (window.form.*leave)();
@@ -60,7 +60,8 @@ TEST(Capacity, waits_for_both_bore_and_stroke)
 
 TEST(Capacity, overflow_keeps_the_last_capacity)
 {
-    for (const auto& [boreText, strokeText] : {std::pair{"1E+200", "3"}, std::pair{"4", "1E+400"}, std::pair{"1E+150", "1E+300"}}) {
+    for (const auto& [boreText, strokeText] :
+         {std::pair{"1E+200", "3"}, std::pair{"4", "1E+400"}, std::pair{"1E+150", "1E+300"}}) {
         LoadedForm window;
         window.view.results[Result::capacity] = "100";
         window.view.fill({{bore, boreText}, {stroke, strokeText}, {cylinders, "8"}});
@@ -81,7 +82,7 @@ TEST(GasketVolume, fills_in_cc_on_leaving_a_dimension_or_choosing_the_unit)
         {Option::inches, {{gasketBore, "4.1"}, {gasketThickness, "0.04"}}, "8.6524042048344"},
         {Option::mm, {{gasketBore, "88"}, {gasketThickness, "1.2"}}, "7.2971712"},
         {Option::mm, {{gasketBore, "-88"}, {gasketThickness, "1.2"}}, "7.2971712"},
-        {Option::inches, {{gasketBore, "0"}, {gasketThickness, "0.04"}}, "0"},  // a typed 0 is a figure
+        {Option::inches, {{gasketBore, "0"}, {gasketThickness, "0.04"}}, "0"}, // a typed 0 is a figure
         // Without both dimensions there is nothing to compute from: the typed volume stays.
         {Option::inches, {{gasketThickness, "0.04"}}, ""},
         {Option::mm, {{gasketBore, "88"}, {gasketVolume, "9.2"}}, "9.2"},
@@ -117,12 +118,18 @@ TEST(GasketVolume, is_written_in_the_users_locale_and_enters_the_ratio_whole)
 {
     for (const std::string point : {".", ","}) {
         LoadedForm window({point, point == "." ? "," : "."});
-        window.view.fill({{cylinders, "8"}, {bore, "4"}, {stroke, "3"}, {deckHeight, "0"}, {chamber, "60"}, {dome, "0"},
-                          {gasketBore, "4" + point + "1"}, {gasketThickness, "0" + point + "04"}});
+        window.view.fill({{cylinders, "8"},
+                          {bore, "4"},
+                          {stroke, "3"},
+                          {deckHeight, "0"},
+                          {chamber, "60"},
+                          {dome, "0"},
+                          {gasketBore, "4" + point + "1"},
+                          {gasketThickness, "0" + point + "04"}});
         window.form.leftGasketThickness();
         EXPECT_EQ(window.view.text(gasketVolume), "8" + point + "6524042048344");
         window.form.calculate();
-        EXPECT_EQ(window.view.result(Result::ratio), "9" + point + "9969");  // 9.9255 with 8 cc, 10.0697 with 9
+        EXPECT_EQ(window.view.result(Result::ratio), "9" + point + "9969"); // 9.9255 with 8 cc, 10.0697 with 9
     }
 }
 
@@ -165,8 +172,8 @@ TEST(GasketCheck, asks_for_the_gasket_only_when_it_cannot_be_known)
         bool asks;
     };
     const std::vector<Check> checks = {
-        {"", "", "", true},       {"", "4.1", "", true},  {"", "", "0.04", true}, {"", "4.1", "0.04", false},
-        {"0", "", "", false},     {"abc", "", "", false}, {"", "x", "y", false},
+        {"", "", "", true},   {"", "4.1", "", true},  {"", "", "0.04", true}, {"", "4.1", "0.04", false},
+        {"0", "", "", false}, {"abc", "", "", false}, {"", "x", "y", false},
     };
     for (const auto& [volume, boreText, thickness, asks] : checks) {
         LoadedForm window;
@@ -182,5 +189,5 @@ TEST(GasketCheck, asks_for_the_gasket_only_when_it_cannot_be_known)
     }
 }
 
-}  // namespace
-}  // namespace form::testing
+} // namespace
+} // namespace form::testing

@@ -12,7 +12,7 @@ using enum Field;
 
 struct StaleCase {
     const char* what;
-    std::function<void(LoadedForm&)> act;  // on the first worked example, its ratio and capacity just shown
+    std::function<void(LoadedForm&)> act; // on the first worked example, its ratio and capacity just shown
     bool ratioOutOfDate;
     bool capacityOutOfDate;
 };
@@ -63,5 +63,5 @@ TEST(OutOfDate, a_result_is_out_of_date_while_what_it_was_worked_out_from_differ
     }
 }
 
-}  // namespace
-}  // namespace form::testing
+} // namespace
+} // namespace form::testing

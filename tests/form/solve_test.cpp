@@ -16,17 +16,20 @@ using enum Field;
 struct SolveCase {
     const char* what;
     Field solved;
-    bool mm;                            // the second worked example, in mm with the dead area; else the first
+    bool mm; // the second worked example, in mm with the dead area; else the first
     Entries changes;
-    std::optional<std::string> wanted;  // typed into the dialog; none cancels it
-    std::string outcome;                // the text written; or, with no ratio, what was said instead
-    std::string ratio = {};             // shown afterwards
-    std::string preview = {};           // what the dialog said of it, when the row looks
+    std::optional<std::string> wanted; // typed into the dialog; none cancels it
+    std::string outcome;               // the text written; or, with no ratio, what was said instead
+    std::string ratio = {};            // shown afterwards
+    std::string preview = {};          // what the dialog said of it, when the row looks
     numeric::NumberLocale locale = {};
 };
 
-const Entries readme = {
-    {chamber, ""}, {deckHeight, "0.025"}, {gasketBore, "4.100"}, {gasketThickness, "0.039"}, {gasketVolume, "8.43609409971354"}};
+const Entries readme = {{chamber, ""},
+                        {deckHeight, "0.025"},
+                        {gasketBore, "4.100"},
+                        {gasketThickness, "0.039"},
+                        {gasketVolume, "8.43609409971354"}};
 const std::string noRoom = "50 : 1 needs 14.84 cc of clearance; the other volumes already come to ";
 
 // clang-format off
@@ -180,7 +183,7 @@ TEST(SolveForRatio, the_wanted_ratio_lies_between_the_ratios_half_a_step_either_
             return window.view.result(Result::ratio);
         };
         const std::string written = run({});
-        if (written.empty()) continue;  // refused
+        if (written.empty()) continue; // refused
         ++solved;
         const double halfStep = (field == deckHeight || field == gasketThickness ? (mm ? 0.001 : 0.0001) : 0.01) / 2;
         const double below = std::stod(run(std::stod(written) - halfStep));
@@ -188,8 +191,8 @@ TEST(SolveForRatio, the_wanted_ratio_lies_between_the_ratios_half_a_step_either_
         EXPECT_GE(wanted, std::min(below, above) - 0.00005) << trial;
         EXPECT_LE(wanted, std::max(below, above) + 0.00005) << trial;
     }
-    EXPECT_GT(solved, 280);  // the rest are refused, most for want of room above the piston
+    EXPECT_GT(solved, 280); // the rest are refused, most for want of room above the piston
 }
 
-}  // namespace
-}  // namespace form::testing
+} // namespace
+} // namespace form::testing

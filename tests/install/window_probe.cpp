@@ -25,7 +25,8 @@ int distinctColours(const QImage& image)
 {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
     return static_cast<int>(colours.size());
 }
 
@@ -36,9 +37,9 @@ void report(QWidget& window)
     controls.removeIf([&](const QWidget* control) { return !control->isVisibleTo(&window); });
     const auto* label = window.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     const QString font = label ? QFontInfo(label->font()).family() : QString();
-    std::printf("window title=%s size=%dx%d controls=%lld label_font=%s colours=%d\n",
-                qPrintable(window.windowTitle()), window.width(), window.height(),
-                static_cast<long long>(controls.size()), qPrintable(font), distinctColours(window.grab().toImage()));
+    std::printf("window title=%s size=%dx%d controls=%lld label_font=%s colours=%d\n", qPrintable(window.windowTitle()),
+                window.width(), window.height(), static_cast<long long>(controls.size()), qPrintable(font),
+                distinctColours(window.grab().toImage()));
     // The language of its words and of Qt's buttons, and its numbers' decimal.
     const auto* stroke = window.findChild<QLabel*>(QStringLiteral("Label3"));
     std::printf("words stroke=%s cancel=%s decimal=%s\n", stroke ? qPrintable(stroke->text()) : "",
@@ -54,7 +55,8 @@ void lookForWindows()
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget->isVisible()) shown.append(widget);
     if (!shown.isEmpty()) {
-        for (QWidget* window : shown) report(*window);
+        for (QWidget* window : shown)
+            report(*window);
         std::fflush(stdout);
         QCoreApplication::exit(0);
     } else if (clock.elapsed() > 10000) {
@@ -73,6 +75,6 @@ void startProbe()
     QTimer::singleShot(300, lookForWindows);
 }
 
-}  // namespace
+} // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(startProbe)

@@ -18,6 +18,7 @@ TEST(RuntimeError, NamesItsKind)
         std::string detail;
         const char* what;
     };
+    // clang-format off
     const Case cases[] = {
         {ErrorKind::TypeMismatch, "", "Type mismatch"},
         {ErrorKind::Overflow, "", "Overflow"},
@@ -26,6 +27,7 @@ TEST(RuntimeError, NamesItsKind)
         {ErrorKind::DivisionByZero, "no clearance", "Division by zero: no clearance"},
         {ErrorKind::Overflow, "bore", "Overflow: bore"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const RuntimeError error(c.kind, c.detail);
         EXPECT_EQ(error.kind(), c.kind);
@@ -47,10 +49,11 @@ TEST(CheckedArithmetic, PassesFiniteResultsAndReportsTheRest)
         const char* name;
         Op op;
         double a, b;
-        std::optional<double> result;  // empty when an error is expected
+        std::optional<double> result; // empty when an error is expected
         ErrorKind error = ErrorKind::Overflow;
     };
     const Op step = [](double a, double) { return checkedStep(a); };
+    // clang-format off
     const Case cases[] = {
         {"step", step, 2.5, 0, 2.5}, {"step", step, -0.0, 0, 0.0}, {"step", step, kInf, 0, {}},
         {"step", step, -kInf, 0, {}}, {"step", step, kNaN, 0, {}},
@@ -69,6 +72,7 @@ TEST(CheckedArithmetic, PassesFiniteResultsAndReportsTheRest)
         {"pow", checkedPow, -8, 0.5, {}}, {"pow", checkedPow, 10, 400, {}},
         {"pow", checkedPow, 0, -1, {}}, {"pow", checkedPow, 0, 0, 1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::optional<double> result;
         std::optional<ErrorKind> error;
@@ -77,12 +81,11 @@ TEST(CheckedArithmetic, PassesFiniteResultsAndReportsTheRest)
         } catch (const RuntimeError& e) {
             error = e.kind();
         }
-        const std::string label = std::string(c.name) + " " + std::to_string(c.a) + " " +
-                                  std::to_string(c.b);
+        const std::string label = std::string(c.name) + " " + std::to_string(c.a) + " " + std::to_string(c.b);
         EXPECT_EQ(result, c.result) << label;
         EXPECT_EQ(error, c.result ? std::nullopt : std::optional(c.error)) << label;
     }
 }
 
-}  // namespace
-}  // namespace numeric
+} // namespace
+} // namespace numeric

@@ -11,8 +11,7 @@
 namespace numeric {
 namespace {
 
-template <typename F>
-std::optional<ErrorKind> errorOf(F&& f)
+template <typename F> std::optional<ErrorKind> errorOf(F&& f)
 {
     try {
         f();
@@ -31,6 +30,7 @@ TEST(ParseLenient, ReadsTheLeadingNumber)
         std::string text;
         double expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"5.5 in", 5.5}, {"-12.3", -12.3}, {"1e2", 100}, {"64cc", 64}, {"9,2", 9},
         {"3,5", 3}, {"+3", 3}, {"00012", 12}, {".5", 0.5}, {"-.5", -0.5}, {"3.", 3},
@@ -59,6 +59,7 @@ TEST(ParseLenient, ReadsTheLeadingNumber)
         // underflow is not an error
         {"1E-400", 0}, {"-1e-99999999999999999999999", 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(parseLenient(c.text, kPoint), c.expected) << '"' << c.text << '"';
     }
@@ -71,15 +72,20 @@ TEST(ParseLenient, UnderACommaLocaleTheFirstCommaOrPointIsTheDecimalPoint)
         double expected;
     };
     const NumberLocale arabic{"\xd9\xab", "\xd9\xac"};
+    // clang-format off
     const Case cases[] = {
         {"64,5", 64.5}, {"64.5", 64.5}, {"9,2cc", 9.2}, {"1,5,2", 1.5}, {",5", 0.5}, {"1.5,2", 1.5},
         {"1,5.2", 1.5}, {"1 , 5", 1.5}, {"-,5e1", -5}, {"4,030", 4.03}, {"1.000,5", 1}, {"&H1,8", 1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(parseLenient(c.text, kComma), c.expected) << '"' << c.text << '"';
     }
     EXPECT_EQ(parseLenient("9,2", kPoint), 9);
-    EXPECT_EQ(parseLenient("1\xd9\xab" "5", arabic), 1.5);
+    EXPECT_EQ(parseLenient("1\xd9\xab"
+                           "5",
+                           arabic),
+              1.5);
     EXPECT_EQ(parseLenient("1.5", arabic), 1.5);
 }
 
@@ -98,8 +104,13 @@ TEST(ParseLenient, AnyOtherByteEndsTheNumber)
 TEST(ParseLenient, OverflowIsTheOnlyFailure)
 {
     const std::string cases[] = {
-        "1E+400", "-1e400", "1D309", "1.7976931348623159e308", "1" + std::string(400, '0'),
-        "0." + std::string(10, '0') + "1e99999999999999999999999", "&H1" + std::string(300, '0'),
+        "1E+400",
+        "-1e400",
+        "1D309",
+        "1.7976931348623159e308",
+        "1" + std::string(400, '0'),
+        "0." + std::string(10, '0') + "1e99999999999999999999999",
+        "&H1" + std::string(300, '0'),
         "&O1" + std::string(400, '0'),
     };
     for (const auto& text : cases) {
@@ -130,6 +141,7 @@ TEST(ParseStrict, AcceptsOneWholeNumber)
         double expected;
     };
     const NumberLocale arabic{"\xd9\xab", "\xd9\xac"};
+    // clang-format off
     const Case cases[] = {
         {" 3.5 ", kPoint, 3.5}, {"\t-2e3\t", kPoint, -2000}, {"+4", kPoint, 4}, {"3.", kPoint, 3},
         {".5", kPoint, 0.5}, {"0.1", kPoint, 0.1}, {"1.5E+15", kPoint, 1.5e15},
@@ -137,6 +149,7 @@ TEST(ParseStrict, AcceptsOneWholeNumber)
         {"4,03", kComma, 4.03}, {"1,5E+15", kComma, 1.5e15}, {" ,5e1 ", kComma, 5},
         {"1\xd9\xab" "5", arabic, 1.5}, {"1e-400", kPoint, 0}, {"007", kPoint, 7},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(parseStrict(c.text, c.locale), c.expected) << '"' << c.text << '"';
     }
@@ -150,6 +163,7 @@ TEST(ParseStrict, RejectsEverythingElse)
         ErrorKind expected;
     };
     const NumberLocale arabic{"\xd9\xab", "\xd9\xac"};
+    // clang-format off
     const Case cases[] = {
         {"4,030", kPoint, ErrorKind::TypeMismatch}, {"4.03", kComma, ErrorKind::TypeMismatch},
         {"3,5", kPoint, ErrorKind::TypeMismatch}, {"1.000,5", kComma, ErrorKind::TypeMismatch},
@@ -169,11 +183,11 @@ TEST(ParseStrict, RejectsEverythingElse)
         {"1e400", kPoint, ErrorKind::Overflow}, {"-1E+309", kPoint, ErrorKind::Overflow},
         {"1" + std::string(400, '0'), kComma, ErrorKind::Overflow},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        EXPECT_EQ(errorOf([&] { parseStrict(c.text, c.locale); }), c.expected)
-            << '"' << c.text << '"';
+        EXPECT_EQ(errorOf([&] { parseStrict(c.text, c.locale); }), c.expected) << '"' << c.text << '"';
     }
 }
 
-}  // namespace
-}  // namespace numeric
+} // namespace
+} // namespace numeric

@@ -24,6 +24,7 @@ TEST(Currency, FromDoubleRoundsTiesToEven)
         double value;
         std::int64_t ticks;
     };
+    // clang-format off
     const Case cases[] = {
         {1.03125, 10312}, {1.09375, 10938}, {-1.03125, -10312}, {-1.09375, -10938},
         {2.5, 25000}, {0.0, 0}, {-0.0, 0}, {9.8734, 98734}, {0.00004, 0}, {0.00006, 1},
@@ -32,6 +33,7 @@ TEST(Currency, FromDoubleRoundsTiesToEven)
         // the extreme doubles: -2^63 is in range, the top neighbour below 2^63 too
         {-922337203685477.5808, Limits::min()}, {922337203685477.5, 9223372036854774784},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(Currency::fromDouble(c.value).ticks(), c.ticks) << c.value;
     }
@@ -40,9 +42,13 @@ TEST(Currency, FromDoubleRoundsTiesToEven)
 TEST(Currency, FromDoubleOverflowsOutsideTheRange)
 {
     const double cases[] = {
-        922337203685477.5807,  // the nearest double times 10000 is 2^63
-        1e15, -1e15, 1e300, std::numeric_limits<double>::infinity(),
-        -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+        922337203685477.5807, // the nearest double times 10000 is 2^63
+        1e15,
+        -1e15,
+        1e300,
+        std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN(),
     };
     for (const double value : cases) {
         std::optional<ErrorKind> kind;
@@ -63,6 +69,7 @@ TEST(Currency, Text)
         const char* expected;
     };
     const NumberLocale arabic{"\xd9\xab", "\xd9\xac"};
+    // clang-format off
     const Case cases[] = {
         {95000, kPoint, "9.5"}, {100000, kPoint, "10"}, {0, kPoint, "0"},
         {98734, kPoint, "9.8734"}, {85000, kPoint, "8.5"}, {1, kPoint, "0.0001"},
@@ -73,6 +80,7 @@ TEST(Currency, Text)
         {99417, kComma, "9,9417"}, {-5, kComma, "-0,0005"}, {20000, kComma, "2"},
         {15000, arabic, "1\xd9\xab" "5"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(Currency::fromTicks(c.ticks).text(c.locale), c.expected) << c.ticks;
     }
@@ -94,5 +102,5 @@ TEST(Currency, TextReadsBackToTheSameTicks)
     }
 }
 
-}  // namespace
-}  // namespace numeric
+} // namespace
+} // namespace numeric

@@ -27,6 +27,7 @@ TEST(NumberText, Writes15SignificantDigits)
         const char* expected;
     };
     const NumberLocale arabic{"\xd9\xab", "\xd9\xac"};
+    // clang-format off
     const Case cases[] = {
         {5700.3, kPoint, "5700.3"}, {1.0 / 3, kPoint, "0.333333333333333"},
         {-1.0 / 3, kPoint, "-0.333333333333333"}, {2.0 / 3, kPoint, "0.666666666666667"},
@@ -52,6 +53,7 @@ TEST(NumberText, Writes15SignificantDigits)
         {-std::numeric_limits<double>::infinity(), kPoint, "-inf"},
         {std::numeric_limits<double>::quiet_NaN(), kPoint, "nan"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(numberText(c.value, c.locale), c.expected);
     }
@@ -69,8 +71,16 @@ double roundedTo15(double x)
 TEST(NumberText, ReadsBackAsTheRoundedValue)
 {
     std::vector<double> values = {
-        1e15, 1e-5, 1e-4, 999999999999999.9, 9.99999999999999e14, 0.1, 1.0 / 7,
-        std::numeric_limits<double>::denorm_min(), DBL_MIN, DBL_MAX * 0.99999999999999,
+        1e15,
+        1e-5,
+        1e-4,
+        999999999999999.9,
+        9.99999999999999e14,
+        0.1,
+        1.0 / 7,
+        std::numeric_limits<double>::denorm_min(),
+        DBL_MIN,
+        DBL_MAX * 0.99999999999999,
     };
     std::mt19937_64 random(77);
     std::uniform_real_distribution<double> moderate(-1e6, 1e6);
@@ -85,7 +95,7 @@ TEST(NumberText, ReadsBackAsTheRoundedValue)
     for (const double x : values) {
         const double expected = roundedTo15(x);
         if (!std::isfinite(expected)) {
-            continue;  // within a hair of the largest double, rounding leaves the range
+            continue; // within a hair of the largest double, rounding leaves the range
         }
         const std::string point = numberText(x, kPoint);
         EXPECT_EQ(parseLenient(point, kPoint), expected) << point;
@@ -96,5 +106,5 @@ TEST(NumberText, ReadsBackAsTheRoundedValue)
     }
 }
 
-}  // namespace
-}  // namespace numeric
+} // namespace
+} // namespace numeric

@@ -25,7 +25,7 @@ TEST_F(Commands, a_unit_click_names_the_unit_and_recomputes_only_the_capacity)
     EXPECT_EQ(caption("Label17"), "0.355115158454753");
     EXPECT_EQ(text("gasketvol"), "8.6");
 
-    click("mm");  // already selected
+    click("mm"); // already selected
     EXPECT_TRUE(selected("mm"));
     EXPECT_EQ(caption("Label18"), "CC");
 
@@ -36,8 +36,14 @@ TEST_F(Commands, a_unit_click_names_the_unit_and_recomputes_only_the_capacity)
 
 TEST_F(Commands, clear_restores_the_start_up_entries_and_keeps_the_ratio)
 {
-    typeEntries({{"cyls", "8"}, {"bore", "102.0"}, {"stroke", "88.4"}, {"chamb", "58.5"},
-                 {"dome", "3.2"}, {"deck", "0.25"}, {"gasketvol", "8.6"}, {"piston", "101.6"},
+    typeEntries({{"cyls", "8"},
+                 {"bore", "102.0"},
+                 {"stroke", "88.4"},
+                 {"chamb", "58.5"},
+                 {"dome", "3.2"},
+                 {"deck", "0.25"},
+                 {"gasketvol", "8.6"},
+                 {"piston", "101.6"},
                  {"topring", "6.5"}});
     click("mm");
     click("usetopland");
@@ -73,5 +79,5 @@ TEST_F(Commands, the_check_box_changes_nothing_else)
     EXPECT_EQ(caption("Label18"), "Cu In");
 }
 
-}  // namespace
-}  // namespace ui::testing
+} // namespace
+} // namespace ui::testing

@@ -28,10 +28,11 @@ TEST(RoundedToFit, rounds_to_the_digits_that_fit_keeping_sign_and_exponent)
         {"-27953963.1083", -27953963.1083, ".", 9, "-27953963"},
         {"-27953963", -27953963, ",", 8, "-2,8E+07"},
         {"9.99996", 9.99996, ".", 4, "10"},
-        {"Cu In", std::nullopt, ".", 2, "Cu In"},  // no figure
+        {"Cu In", std::nullopt, ".", 2, "Cu In"}, // no figure
     };
     for (const auto& [text, figure, decimal, room, shown] : cases)
-        EXPECT_EQ(roundedToFit(text, figure, {decimal, {}}, [room](const QString& t) { return t.size() <= room; }), shown)
+        EXPECT_EQ(roundedToFit(text, figure, {decimal, {}}, [room](const QString& t) { return t.size() <= room; }),
+                  shown)
             << text << " in " << room;
 }
 
@@ -77,15 +78,15 @@ TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_
         EXPECT_TRUE(painted.contains(mark)) << painted.toStdString() << " for " << label->text().toStdString();
         EXPECT_NEAR(painted.toDouble() / label->text().toDouble(), 1.0, 0.01) << painted.toStdString();
         EXPECT_LE(QFontMetricsF(label->font(), label).horizontalAdvance(painted), label->contentsRect().width());
-        EXPECT_EQ(label->toolTip().section('\n', -1), label->text());  // after why it is out of date
+        EXPECT_EQ(label->toolTip().section('\n', -1), label->text()); // after why it is out of date
         EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
 
         QAction* copy = label->actions().front();
         ASSERT_EQ(copy->text(), "Copy");
-        EXPECT_TRUE(copy->icon().isNull());  // the theme is asked when the menu opens, not at start-up
+        EXPECT_TRUE(copy->icon().isNull()); // the theme is asked when the menu opens, not at start-up
         const QPoint middle = label->rect().center();
         QContextMenuEvent menu(QContextMenuEvent::Mouse, middle, label->mapToGlobal(middle));
-        QApplication::sendEvent(label, &menu);  // the fixture closes the menu
+        QApplication::sendEvent(label, &menu); // the fixture closes the menu
         EXPECT_EQ(copy->icon().name(), "edit-copy");
         copy->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), label->text());
@@ -95,5 +96,5 @@ TEST_F(ResultLabels, a_long_capacity_and_a_huge_ratio_are_painted_rounded_never_
     EXPECT_TRUE(caption("Label17").startsWith("355.11"));
 }
 
-}  // namespace
-}  // namespace ui::testing
+} // namespace
+} // namespace ui::testing

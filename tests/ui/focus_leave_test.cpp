@@ -25,7 +25,8 @@ TEST_F(LeavingFields, tabbing_through_fills_in_capacity_then_gasket_volume)
     typeAndTab("3.48");
     EXPECT_EQ(caption("Label17"), "355.115158454753");
     EXPECT_EQ(control<QLabel>("Label17")->toolTip(), "355.115158454753") << "wider than its box";
-    for (const char* entry : {"64", "-5", "0.015", "4.1"}) typeAndTab(entry);
+    for (const char* entry : {"64", "-5", "0.015", "4.1"})
+        typeAndTab(entry);
     EXPECT_EQ(text("gasketvol"), "");
     typeAndTab("0.04");
     EXPECT_EQ(text("gasketvol"), "8.6524042048344");
@@ -59,7 +60,7 @@ TEST_F(LeavingFields, the_field_the_gasket_check_sends_the_focus_away_from_is_le
     typeInto("bore", "4.03");
     typeInto("gasketvol", "");
     control<QLineEdit>("stroke")->setText("3.48");
-    click("stroke");  // leaves gasketvol: the check, then the focus goes on to gasketbore
+    click("stroke"); // leaves gasketvol: the check, then the focus goes on to gasketbore
     ASSERT_EQ(takeBoxes().size(), 1u);
     activate();
     EXPECT_EQ(focused(), "gasketbore");
@@ -68,8 +69,14 @@ TEST_F(LeavingFields, the_field_the_gasket_check_sends_the_focus_away_from_is_le
 
 TEST_F(LeavingFields, calculate_straight_from_compthick_uses_the_new_gasket_volume)
 {
-    typeEntries({{"cyls", "8"}, {"bore", "4"}, {"stroke", "3"}, {"chamb", "60"},
-                 {"dome", "0"}, {"deck", "0"}, {"gasketvol", "100"}, {"gasketbore", "4.1"},
+    typeEntries({{"cyls", "8"},
+                 {"bore", "4"},
+                 {"stroke", "3"},
+                 {"chamb", "60"},
+                 {"dome", "0"},
+                 {"deck", "0"},
+                 {"gasketvol", "100"},
+                 {"gasketbore", "4.1"},
                  {"compthick", "0.04"}});
     click("calc");
     EXPECT_EQ(text("gasketvol"), "8.6524042048344");
@@ -83,8 +90,9 @@ TEST_F(LeavingFields, a_context_menu_or_another_window_runs_nothing)
     typeInto("cyls", "8");
     typeInto("stroke", "3.48");
     auto* stroke = control<QLineEdit>("stroke");
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, stroke->rect().center(), stroke->mapToGlobal(stroke->rect().center()));
-    QApplication::sendEvent(stroke, &menu);  // the fixture closes the menu
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, stroke->rect().center(),
+                           stroke->mapToGlobal(stroke->rect().center()));
+    QApplication::sendEvent(stroke, &menu); // the fixture closes the menu
     EXPECT_EQ(caption("Label17"), "");
 
     QWidget other;
@@ -117,5 +125,5 @@ TEST_F(LeavingFields, an_overflowing_capacity_is_reported_and_the_last_one_kept)
     EXPECT_EQ(caption("Label17"), "349.847763072");
 }
 
-}  // namespace
-}  // namespace ui::testing
+} // namespace
+} // namespace ui::testing

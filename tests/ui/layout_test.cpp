@@ -12,13 +12,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorSpace>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
-#include <QColorSpace>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -42,8 +42,13 @@ protected:
 
     void workFirstExample()
     {
-        for (const auto& [name, text] : {std::pair{"cyls", "8"}, {"bore", "4.030"}, {"stroke", "3.480"}, {"chamb", "64"},
-                                         {"dome", "-5"}, {"deck", "0.015"}, {"gasketvol", "9.2"}})
+        for (const auto& [name, text] : {std::pair{"cyls", "8"},
+                                         {"bore", "4.030"},
+                                         {"stroke", "3.480"},
+                                         {"chamb", "64"},
+                                         {"dome", "-5"},
+                                         {"deck", "0.015"},
+                                         {"gasketvol", "9.2"}})
             typeInto(name, text);
         click("calc");
         ASSERT_EQ(caption("vorsil"), "9.9417");
@@ -107,7 +112,8 @@ bool drawsIn(QWidget& widget, const QColor& colour)
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
             if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
-                    std::abs(pixel.blue() - colour.blue()) <= 24)
+                    std::abs(pixel.blue() - colour.blue()) <=
+                24)
                 return true;
         }
     return false;
@@ -124,7 +130,8 @@ TEST_F(Layout, every_control_sits_where_the_table_draws_it)
         EXPECT_TRUE(window->rect().contains(widget(row)->geometry()));
     }
     EXPECT_EQ(control("cyls")->size(), QSize(33, 19));
-    for (const char* name : {"bore", "stroke", "chamb", "dome", "deck", "gasketbore", "compthick", "gasketvol", "piston", "topring"})
+    for (const char* name :
+         {"bore", "stroke", "chamb", "dome", "deck", "gasketbore", "compthick", "gasketvol", "piston", "topring"})
         EXPECT_EQ(control(name)->width(), 65) << name;
 }
 
@@ -136,7 +143,7 @@ TEST_F(Layout, the_client_area_is_fixed_and_cannot_be_maximised)
     window->resize(900, 400);
     EXPECT_EQ(window->size(), QSize(717, 291));
     const Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_TRUE(flags & Qt::CustomizeWindowHint);  // without it the hints below are ignored
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint); // without it the hints below are ignored
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -157,7 +164,8 @@ TEST_F(Layout, labels_are_bold_times_new_roman_at_the_tables_size)
     }
     EXPECT_EQ(underlined, (std::set<std::string_view>{"Label6", "Label10"}));
     EXPECT_EQ(control("Label13")->font().pointSizeF(), 15.75);
-    EXPECT_EQ(control("Label10")->toolTip(), "The small volume trapped between the piston and bore, above the top ring");
+    EXPECT_EQ(control("Label10")->toolTip(),
+              "The small volume trapped between the piston and bore, above the top ring");
 }
 
 // A face with other widths would clip the captions that were laid out for
@@ -196,7 +204,8 @@ TEST_F(Layout, every_caption_shows_whole_except_those_too_long_for_their_box)
     for (const ControlRow& row : kControls) {
         SCOPED_TRACE(std::string(row.name));
         QWidget* shown = widget(row);
-        const QString text = kindOf(row) == ControlKind::Label ? static_cast<QLabel*>(shown)->text() : QString::fromUtf8(row.caption);
+        const QString text =
+            kindOf(row) == ControlKind::Label ? static_cast<QLabel*>(shown)->text() : QString::fromUtf8(row.caption);
         if (kindOf(row) == ControlKind::Label && text.isEmpty()) continue;
         EXPECT_EQ(showsWhole(*shown, text), !clipped.contains(row.name)) << text.toStdString();
     }
@@ -242,14 +251,16 @@ TEST_F(Layout, text_colours_stay_readable_on_a_dark_palette)
     for (const bool current : {true, false}) {
         if (!current) {
             typeInto("chamb", "60");
-            typeInto("cyls", "6");  // the ratio and the capacity out of date
+            typeInto("cyls", "6"); // the ratio and the capacity out of date
         }
         for (const int grey : {53, 80, 0}) {
             QPalette palette = light;
-            for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, QColor(grey, grey, grey));
-            for (const auto role : {QPalette::WindowText, QPalette::Text}) palette.setColor(role, Qt::white);
+            for (const auto role : {QPalette::Window, QPalette::Base})
+                palette.setColor(role, QColor(grey, grey, grey));
+            for (const auto role : {QPalette::WindowText, QPalette::Text})
+                palette.setColor(role, Qt::white);
             QApplication::setPalette(grey ? palette : light);
-            QCoreApplication::processEvents();  // Qt hands the change on to the widgets in posted events
+            QCoreApplication::processEvents(); // Qt hands the change on to the widgets in posted events
             for (const auto& [name, designed] : coloured) {
                 if (!current) break;
                 QWidget* shown = control(std::string(name).c_str());
@@ -320,7 +331,8 @@ public:
         if (event->type() == QEvent::Show && qobject_cast<QMessageBox*>(watched)) {
             QAccessibleInterface* box = QAccessible::queryAccessibleInterface(watched);
             role = box->role();
-            for (int i = 0; i < box->childCount(); ++i) texts << box->child(i)->text(QAccessible::Name);
+            for (int i = 0; i < box->childCount(); ++i)
+                texts << box->child(i)->text(QAccessible::Name);
         }
         return false;
     }
@@ -345,7 +357,7 @@ TEST_F(Layout, the_window_wears_the_programs_icon)
     for (const int size : {16, 24, 32, 48, 64, 128}) {
         const QImage shown = window->windowIcon().pixmap(QSize(size, size), 1.0).toImage();
         QImage png(QStringLiteral(TORVANE_TESTS_DIR "/../src/ui/icons/torvane-%1.png").arg(size));
-        png.setColorSpace({});  // a colour space tag of its own; the pixels are what count
+        png.setColorSpace({}); // a colour space tag of its own; the pixels are what count
         EXPECT_FALSE(shown.hasAlphaChannel());
         EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), png.convertToFormat(QImage::Format_RGB32)) << size;
     }
@@ -381,7 +393,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayout, ::testing::Values("de", "f
 // sentence ending in an abbreviation ends with one full stop.
 struct SolvedIn {
     const char* language;
-    std::array<const char*, 2> lineEnds;  // of the ratio's sentence and the quench distance's
+    std::array<const char*, 2> lineEnds; // of the ratio's sentence and the quench distance's
 };
 
 class TranslatedSolveDialog : public WindowTest, public ::testing::WithParamInterface<SolvedIn> {
@@ -392,19 +404,27 @@ protected:
 
 TEST_P(TranslatedSolveDialog, keeps_each_figure_with_its_unit)
 {
-    typeEntries({{"cyls", "8"}, {"bore", "4,030"}, {"stroke", "3,480"}, {"chamb", "64"}, {"dome", "-5"},
-                 {"deck", "0,025"}, {"gasketbore", "4,100"}, {"compthick", "0,039"}});
+    typeEntries({{"cyls", "8"},
+                 {"bore", "4,030"},
+                 {"stroke", "3,480"},
+                 {"chamb", "64"},
+                 {"dome", "-5"},
+                 {"deck", "0,025"},
+                 {"gasketbore", "4,100"},
+                 {"compthick", "0,039"}});
     QStringList lines;
     EXPECT_TRUE(solveIn("compthick", [&](QDialog& dialog) {
         dialog.findChild<QLineEdit*>()->setText("10,5");
         for (const QLabel* label : dialog.findChildren<QLabel*>())
-            for (const QString& paragraph : label->text().split('\n')) lines << linesOf(*label, paragraph);
+            for (const QString& paragraph : label->text().split('\n'))
+                lines << linesOf(*label, paragraph);
         dialog.reject();
     }));
     lines.replaceInStrings(QString(QChar::Nbsp), " ");
     for (const char* end : GetParam().lineEnds)
         EXPECT_TRUE(std::ranges::any_of(lines, [&](const QString& line) { return line.endsWith(end); }))
-            << end << " in:\n" << lines.join('\n').toStdString();
+            << end << " in:\n"
+            << lines.join('\n').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedSolveDialog,
@@ -413,5 +433,5 @@ INSTANTIATE_TEST_SUITE_P(Languages, TranslatedSolveDialog,
                                            SolvedIn{"es_ES", {"10,4993 : 1.", "0,064 pulg."}}),
                          [](const auto& solved) { return std::string(solved.param.language).substr(0, 2); });
 
-}  // namespace
-}  // namespace ui::testing
+} // namespace
+} // namespace ui::testing

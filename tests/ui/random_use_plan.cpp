@@ -20,8 +20,7 @@ public:
     int below(int n) { return static_cast<int>(engine_() % static_cast<std::uint32_t>(n)); }
     bool chance(int percent) { return below(100) < percent; }
 
-    template <typename T, std::size_t N>
-    const T& among(const std::array<T, N>& items)
+    template <typename T, std::size_t N> const T& among(const std::array<T, N>& items)
     {
         return items[static_cast<std::size_t>(below(static_cast<int>(N)))];
     }
@@ -29,7 +28,8 @@ public:
     QString digits(int count)
     {
         QString text;
-        for (int i = 0; i < count; ++i) text += QChar(u'0' + below(10));
+        for (int i = 0; i < count; ++i)
+            text += QChar(u'0' + below(10));
         return text;
     }
 
@@ -99,7 +99,7 @@ private:
         if (kind < 83) return junk();
         if (kind < 87) return nonLatin();
         if (kind < 95) return zero();
-        return last_;  // the same figure in two fields
+        return last_; // the same figure in two fields
     }
 
     QString number()
@@ -135,7 +135,8 @@ private:
         const bool hex = prefix.endsWith('H', Qt::CaseInsensitive);
         static const QString hexDigits = "0123456789ABCDEFabcdef";
         QString text = prefix;
-        for (int i = dice_.below(6); i > 0; --i) text += hex ? hexDigits[dice_.below(22)] : QChar(u'0' + dice_.below(8));
+        for (int i = dice_.below(6); i > 0; --i)
+            text += hex ? hexDigits[dice_.below(22)] : QChar(u'0' + dice_.below(8));
         return text;
     }
 
@@ -159,7 +160,7 @@ private:
 
     QString junk()
     {
-        static const std::array<QString, 16> texts = {"abc", "4.03in", "--5", "1e",   ".",    "-",   "+",     "$5",
+        static const std::array<QString, 16> texts = {"abc", "4.03in", "--5",  "1e",  ".",   "-",   "+",   "$5",
                                                       "5%",  "1.2.3",  "0x1F", "Inf", "NaN", "1e+", "++1", "4-3"};
         return dice_.among(texts);
     }
@@ -167,7 +168,7 @@ private:
     QString nonLatin()
     {
         static const std::array<const char*, 18> texts = {
-            "٣",  "٣٫١٤", "３．１４", "四", "число", "π",  "4.03мм", "Ⅻ",  "🔧",
+            "٣",  "٣٫١٤", "３．１４", "四", "число", "π", "4.03мм", "Ⅻ",     "🔧",
             "4🔧", "١٢٣",  "½",        "²",  "৪",     "𝟒", "−5",     "עברית", "4٫03",
         };
         return QString::fromUtf8(dice_.among(texts));
@@ -183,13 +184,20 @@ private:
     {
         constexpr int n = 10'000;
         switch (dice_.below(9)) {
-        case 0: return QString(n, '9');
-        case 1: return "1" + QString(n - 1, '0');
-        case 2: return "0" + decimal_ + QString(n - 3, '0') + "1";
-        case 3: return QString(n, ' ');
-        case 4: return "&H" + QString(n - 2, 'F');
-        case 5: return "1E" + QString(n - 3, '0') + "1";
-        case 6: return "4" + decimal_ + QString(n - 2, '3');
+        case 0:
+            return QString(n, '9');
+        case 1:
+            return "1" + QString(n - 1, '0');
+        case 2:
+            return "0" + decimal_ + QString(n - 3, '0') + "1";
+        case 3:
+            return QString(n, ' ');
+        case 4:
+            return "&H" + QString(n - 2, 'F');
+        case 5:
+            return "1E" + QString(n - 3, '0') + "1";
+        case 6:
+            return "4" + decimal_ + QString(n - 2, '3');
         case 7: {
             QString text = dice_.digits(n);
             text[dice_.below(n)] = decimal_[0];
@@ -199,7 +207,8 @@ private:
             static const QString alphabet = QString::fromUtf8("0123456789+-.,Ee &Hзπ٣");
             QString text;
             text.reserve(n);
-            for (int i = 0; i < n; ++i) text += alphabet[dice_.below(static_cast<int>(alphabet.size()))];
+            for (int i = 0; i < n; ++i)
+                text += alphabet[dice_.below(static_cast<int>(alphabet.size()))];
             return text;
         }
         }
@@ -212,7 +221,7 @@ private:
     bool careful_ = false;
 };
 
-}  // namespace
+} // namespace
 
 Plan makePlan(std::uint32_t seed, int count)
 {
@@ -234,22 +243,38 @@ Plan makePlan(std::uint32_t seed, int count)
         }
         const int roll = dice.below(1000);
         const QString& field = dice.chance(70) ? dice.among(kRatioFields) : dice.among(kFields);
-        if (roll < 330) plan.actions.push_back({Act::Type, field, texts.typed(field)});
-        else if (roll < 410) plan.actions.push_back({Act::TypeHere, {}, texts.typed(field)});
-        else if (roll < 440) plan.actions.push_back({Act::Paste, field, texts.pasted()});
-        else if (roll < 555) plan.actions.push_back({Act::Tab, {}, {}});
-        else if (roll < 570) plan.actions.push_back({Act::Return, {}, {}});
-        else if (roll < 580) plan.actions.push_back({Act::OtherWindow, {}, {}});
-        else if (roll < 640) plan.actions.push_back({Act::Backtab, {}, {}});
-        else if (roll < 710) plan.actions.push_back(click(field));
-        else if (roll < 725) plan.actions.push_back({Act::RightClick, field, {}});
-        else if (roll < 865) plan.actions.push_back(click("calc"));
-        else if (roll < 895) plan.actions.push_back({Act::Space, {}, {}});
-        else if (roll < 900) plan.actions.push_back(click("clear"));
-        else if (roll < 930) plan.actions.push_back(click("inches"));
-        else if (roll < 960) plan.actions.push_back(click("mm"));
-        else if (roll < 985) plan.actions.push_back(click("usetopland"));
-        else plan.actions.push_back(click(dice.among(kInertTargets)));
+        if (roll < 330)
+            plan.actions.push_back({Act::Type, field, texts.typed(field)});
+        else if (roll < 410)
+            plan.actions.push_back({Act::TypeHere, {}, texts.typed(field)});
+        else if (roll < 440)
+            plan.actions.push_back({Act::Paste, field, texts.pasted()});
+        else if (roll < 555)
+            plan.actions.push_back({Act::Tab, {}, {}});
+        else if (roll < 570)
+            plan.actions.push_back({Act::Return, {}, {}});
+        else if (roll < 580)
+            plan.actions.push_back({Act::OtherWindow, {}, {}});
+        else if (roll < 640)
+            plan.actions.push_back({Act::Backtab, {}, {}});
+        else if (roll < 710)
+            plan.actions.push_back(click(field));
+        else if (roll < 725)
+            plan.actions.push_back({Act::RightClick, field, {}});
+        else if (roll < 865)
+            plan.actions.push_back(click("calc"));
+        else if (roll < 895)
+            plan.actions.push_back({Act::Space, {}, {}});
+        else if (roll < 900)
+            plan.actions.push_back(click("clear"));
+        else if (roll < 930)
+            plan.actions.push_back(click("inches"));
+        else if (roll < 960)
+            plan.actions.push_back(click("mm"));
+        else if (roll < 985)
+            plan.actions.push_back(click("usetopland"));
+        else
+            plan.actions.push_back(click(dice.among(kInertTargets)));
     }
     return plan;
 }
@@ -261,16 +286,26 @@ QString describe(const Action& action)
         return QStringLiteral("\"%1…\" (%2 characters)").arg(text.left(16)).arg(text.size());
     };
     switch (action.act) {
-    case Act::Type: return QStringLiteral("type %1 into %2").arg(quoted(action.text), action.target);
-    case Act::Paste: return QStringLiteral("paste %1 into %2").arg(quoted(action.text), action.target);
-    case Act::TypeHere: return QStringLiteral("type %1 where the focus is").arg(quoted(action.text));
-    case Act::Space: return QStringLiteral("Space on the focused button");
-    case Act::Return: return QStringLiteral("Return");
-    case Act::OtherWindow: return QStringLiteral("switch to another window and back");
-    case Act::Tab: return QStringLiteral("Tab");
-    case Act::Backtab: return QStringLiteral("Shift+Tab");
-    case Act::Click: return action.target.isEmpty() ? QStringLiteral("click the bare window") : "click " + action.target;
-    case Act::RightClick: return QStringLiteral("right-click %1 (context menu)").arg(action.target);
+    case Act::Type:
+        return QStringLiteral("type %1 into %2").arg(quoted(action.text), action.target);
+    case Act::Paste:
+        return QStringLiteral("paste %1 into %2").arg(quoted(action.text), action.target);
+    case Act::TypeHere:
+        return QStringLiteral("type %1 where the focus is").arg(quoted(action.text));
+    case Act::Space:
+        return QStringLiteral("Space on the focused button");
+    case Act::Return:
+        return QStringLiteral("Return");
+    case Act::OtherWindow:
+        return QStringLiteral("switch to another window and back");
+    case Act::Tab:
+        return QStringLiteral("Tab");
+    case Act::Backtab:
+        return QStringLiteral("Shift+Tab");
+    case Act::Click:
+        return action.target.isEmpty() ? QStringLiteral("click the bare window") : "click " + action.target;
+    case Act::RightClick:
+        return QStringLiteral("right-click %1 (context menu)").arg(action.target);
     }
     return {};
 }
@@ -280,7 +315,8 @@ QString toRanges(const std::vector<int>& numbers)
     QStringList parts;
     for (std::size_t i = 0; i < numbers.size();) {
         std::size_t last = i;
-        while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1) ++last;
+        while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1)
+            ++last;
         parts << (last == i ? QString::number(numbers[i]) : QStringLiteral("%1-%2").arg(numbers[i]).arg(numbers[last]));
         i = last + 1;
     }
@@ -297,9 +333,10 @@ std::vector<int> fromRanges(const QString& text)
         const int first = ends.front().toInt(&firstOk);
         const int last = ends.back().toInt(&lastOk);
         if (ends.size() > 2 || !firstOk || !lastOk || first < 0 || last < first) return {};
-        for (int number = first; number <= last; ++number) numbers.push_back(number);
+        for (int number = first; number <= last; ++number)
+            numbers.push_back(number);
     }
     return numbers;
 }
 
-}  // namespace ui::random_use
+} // namespace ui::random_use

@@ -19,19 +19,19 @@ enum class Act {
     OtherWindow, // switch to another program's window and back
     Tab,
     Backtab,
-    Click,       // left click on a control, or on the bare window when the target is empty
-    RightClick,  // opens the field's context menu, which is then closed
+    Click,      // left click on a control, or on the bare window when the target is empty
+    RightClick, // opens the field's context menu, which is then closed
 };
 
 struct Action {
     Act act;
-    QString target;  // object name
-    QString text;    // typed or pasted
+    QString target; // object name
+    QString text;   // typed or pasted
 };
 
 struct Plan {
     std::uint32_t seed = 0;
-    QString locale;  // the window's number format, drawn from the seed too
+    QString locale; // the window's number format, drawn from the seed too
     std::vector<Action> actions;
 };
 
@@ -51,4 +51,4 @@ QString toRanges(const std::vector<int>& numbers);
 // Empty when the text is not such a list.
 std::vector<int> fromRanges(const QString& text);
 
-}  // namespace ui::random_use
+} // namespace ui::random_use

@@ -22,9 +22,15 @@ Reference::Reference(const std::string& decimal, const std::string& group) : for
 void Reference::left(Field field, std::optional<Field> to)
 {
     switch (field) {
-    case Field::cylinders: run(&form::Calculator::leftCylinders); break;
-    case Field::bore: run(&form::Calculator::leftBore); break;
-    case Field::stroke: run(&form::Calculator::leftStroke); break;
+    case Field::cylinders:
+        run(&form::Calculator::leftCylinders);
+        break;
+    case Field::bore:
+        run(&form::Calculator::leftBore);
+        break;
+    case Field::stroke:
+        run(&form::Calculator::leftStroke);
+        break;
     case Field::gasketBore:
         if (run(&form::Calculator::leftGasketBore)) ++gasketVolumes_;
         break;
@@ -39,7 +45,8 @@ void Reference::left(Field field, std::optional<Field> to)
         if (!movedBefore && view_.focus && to && *to != *view_.focus) left(*to);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -84,9 +91,10 @@ bool Reference::run(void (form::Calculator::*procedure)())
     }
     // A procedure that shows a message and then fails shows both, in this order.
     const std::vector<std::string> messages = std::exchange(view_.messages, {});
-    for (const std::string& message : messages) boxes_.push_back({QString::fromStdString(message)});
+    for (const std::string& message : messages)
+        boxes_.push_back({QString::fromStdString(message)});
     if (failure) boxes_.push_back({*failure});
     return messages.empty() && !failure;
 }
 
-}  // namespace ui::random_use
+} // namespace ui::random_use

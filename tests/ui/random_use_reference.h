@@ -17,8 +17,8 @@ namespace ui::random_use {
 
 struct ExpectedBox {
     QString text;
-    bool mayBeMissing = false;  // Print: whether a printer is there is not the program's doing
-    bool prefixOnly = false;    // only the start of the text is known
+    bool mayBeMissing = false; // Print: whether a printer is there is not the program's doing
+    bool prefixOnly = false;   // only the start of the text is known
 };
 
 class Reference {
@@ -66,8 +66,8 @@ private:
     CountingForm view_;
     form::Calculator form_;
     std::vector<ExpectedBox> boxes_;
-    std::optional<form::Field> blamed_;  // the field the last failure named
+    std::optional<form::Field> blamed_; // the field the last failure named
     int gasketVolumes_ = 0;
 };
 
-}  // namespace ui::random_use
+} // namespace ui::random_use

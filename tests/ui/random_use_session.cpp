@@ -1,16 +1,16 @@
 #include "random_use_session.h"
 
-#include "random_use_reference.h"
 #include "form/out_of_date.h"
-#include "ui/figure_label.h"
+#include "random_use_reference.h"
 #include "ui/calculator_window.h"
+#include "ui/figure_label.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDialog>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QLabel>
@@ -87,13 +87,14 @@ private:
     int printsThisAction_ = 0;
 };
 
-Session::Session(const Plan& plan, const RunOptions& options, Figures& figures)
-    : options_(options), figures_(figures)
+Session::Session(const Plan& plan, const RunOptions& options, Figures& figures) : options_(options), figures_(figures)
 {
     const QLocale locale(plan.locale);
     window_ = std::make_unique<CalculatorWindow>(locale);
-    reference_ = std::make_unique<Reference>(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
-    for (const Field which : form::allFields) fields_[field(which)] = which;
+    reference_ =
+        std::make_unique<Reference>(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
+    for (const Field which : form::allFields)
+        fields_[field(which)] = which;
 
     // Connected after the window's own handlers, so each runs once the
     // window has done its part.
@@ -196,7 +197,9 @@ void Session::perform(const Action& action)
     QWidget* keyTarget = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
     switch (action.act) {
     case Act::Type:
-    case Act::Paste: typeInto(action); return;
+    case Act::Paste:
+        typeInto(action);
+        return;
     case Act::TypeHere:
         if (fields_.count(keyTarget)) typeInto(static_cast<QLineEdit*>(keyTarget), action);
         return;
@@ -216,10 +219,14 @@ void Session::perform(const Action& action)
         const QDeadlineTimer deadline(2000);
         while (!other.isActiveWindow() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return;  // closed here; play() makes the calculator active again
+        return; // closed here; play() makes the calculator active again
     }
-    case Act::Tab: QTest::keyClick(keyTarget, Qt::Key_Tab); return;
-    case Act::Backtab: QTest::keyClick(keyTarget, Qt::Key_Backtab, Qt::ShiftModifier); return;
+    case Act::Tab:
+        QTest::keyClick(keyTarget, Qt::Key_Tab);
+        return;
+    case Act::Backtab:
+        QTest::keyClick(keyTarget, Qt::Key_Backtab, Qt::ShiftModifier);
+        return;
     case Act::Click:
         if (action.target.isEmpty()) {
             QTest::mouseClick(window_.get(), Qt::LeftButton, {}, barePoint());
@@ -243,7 +250,7 @@ void Session::typeInto(const Action& action)
     QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     reactivate();
     const auto at = fields_.find(QApplication::focusWidget());
-    if (at != fields_.end()) typeInto(field(at->second), action);  // else checkFocus reports it
+    if (at != fields_.end()) typeInto(field(at->second), action); // else checkFocus reports it
 }
 
 void Session::typeInto(QLineEdit* into, const Action& action)
@@ -299,9 +306,11 @@ bool Session::reactivate()
 bool Session::responds()
 {
     bool answered = false;
-    QMetaObject::invokeMethod(window_.get(), [&answered] { answered = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window_.get(), [&answered] { answered = true; }, Qt::QueuedConnection);
     const QDeadlineTimer deadline(5000);
-    while (!answered && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!answered && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     return answered && window_->isVisible();
 }
 
@@ -333,13 +342,15 @@ void Session::check(int number, const Action* action, const QString& focusBefore
     // Out of date exactly when the entries have moved on from what the reference last worked out.
     for (const form::Result caption : {form::Result::ratio, form::Result::capacity}) {
         const std::string_view label = controlName(caption);
-        const auto* figure = static_cast<FigureLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
+        const auto* figure =
+            static_cast<FigureLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
         const bool wanted = form::isOutOfDate(expected, caption);
         figures_.outOfDateSeen += wanted;
         if (figure->isOutOfDate() != wanted)
             report(number, "out of date",
-                   QStringLiteral("%1 %2 out of date").arg(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())),
-                                                           wanted ? QStringLiteral("should be") : QStringLiteral("is not")));
+                   QStringLiteral("%1 %2 out of date")
+                       .arg(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())),
+                            wanted ? QStringLiteral("should be") : QStringLiteral("is not")));
     }
     const auto checked = [this](const char* name) {
         return static_cast<QAbstractButton*>(control(QString::fromLatin1(name)))->isChecked();
@@ -348,8 +359,12 @@ void Session::check(int number, const Action* action, const QString& focusBefore
         checked("usetopland") != expected.deadArea)
         report(number, "options",
                QStringLiteral("inches %1 mm %2 usetopland %3, expected %4 %5 %6")
-                   .arg(checked("inches")).arg(checked("mm")).arg(checked("usetopland"))
-                   .arg(expected.inches).arg(expected.mm).arg(expected.deadArea));
+                   .arg(checked("inches"))
+                   .arg(checked("mm"))
+                   .arg(checked("usetopland"))
+                   .arg(expected.inches)
+                   .arg(expected.mm)
+                   .arg(expected.deadArea));
     checkBoxes(number, seen, reference_->takeBoxes());
     checkFocus(number, action, focusBefore, !seen.isEmpty());
 
@@ -366,7 +381,8 @@ void Session::checkBoxes(int number, const QStringList& seen, const std::vector<
 {
     qsizetype next = 0;
     for (const ExpectedBox& box : expected) {
-        const bool matches = next < seen.size() && (box.prefixOnly ? seen[next].startsWith(box.text) : seen[next] == box.text);
+        const bool matches =
+            next < seen.size() && (box.prefixOnly ? seen[next].startsWith(box.text) : seen[next] == box.text);
         if (matches) {
             ++next;
         } else if (!box.mayBeMissing) {
@@ -404,17 +420,20 @@ void Session::checkFocus(int number, const Action* action, const QString& focusB
 void Session::report(int number, const QString& invariant, const QString& detail)
 {
     ++figures_.violations;
-    if (figures_.firstViolations.size() < kKeptViolations) figures_.firstViolations.push_back({number, invariant, detail});
+    if (figures_.firstViolations.size() < kKeptViolations)
+        figures_.firstViolations.push_back({number, invariant, detail});
     if (options_.trace) *options_.trace << "   VIOLATION " << invariant << ": " << detail << Qt::endl;
 }
 
 void Session::adoptWindowState()
 {
     form::testing::FakeForm& view = reference_->adopt();
-    for (const Field which : form::allFields) view.texts[which] = field(which)->text().toStdString();
+    for (const Field which : form::allFields)
+        view.texts[which] = field(which)->text().toStdString();
     for (const form::Result caption : {form::Result::ratio, form::Result::capacity, form::Result::capacityUnit}) {
         const std::string_view label = controlName(caption);
-        const auto* widget = static_cast<QLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
+        const auto* widget =
+            static_cast<QLabel*>(control(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))));
         view.results[caption] = widget->text().toStdString();
     }
     view.inches = static_cast<QRadioButton*>(control("inches"))->isChecked();
@@ -422,7 +441,7 @@ void Session::adoptWindowState()
     view.deadArea = static_cast<QCheckBox*>(control("usetopland"))->isChecked();
 }
 
-}  // namespace
+} // namespace
 
 Figures runActions(const Plan& plan, const std::vector<int>& numbers, const RunOptions& options)
 {
@@ -444,10 +463,12 @@ Figures runActions(const Plan& plan, const std::vector<int>& numbers, const RunO
 QJsonObject Figures::toJson() const
 {
     QJsonObject byKind;
-    for (const auto& [kind, count] : boxes) byKind[kind] = count;
+    for (const auto& [kind, count] : boxes)
+        byKind[kind] = count;
     QJsonArray kept;
     for (const Violation& violation : firstViolations)
-        kept.append(QJsonObject{{"action", violation.action}, {"invariant", violation.invariant}, {"detail", violation.detail}});
+        kept.append(QJsonObject{
+            {"action", violation.action}, {"invariant", violation.invariant}, {"detail", violation.detail}});
     return {{"actionsRun", actionsRun},
             {"dialogsClosed", dialogsClosed},
             {"boxes", byKind},
@@ -470,7 +491,8 @@ Figures Figures::fromJson(const QJsonObject& json)
     figures.actionsRun = json["actionsRun"].toInt();
     figures.dialogsClosed = json["dialogsClosed"].toInt();
     const QJsonObject byKind = json["boxes"].toObject();
-    for (auto at = byKind.begin(); at != byKind.end(); ++at) figures.boxes[at.key()] = at.value().toInt();
+    for (auto at = byKind.begin(); at != byKind.end(); ++at)
+        figures.boxes[at.key()] = at.value().toInt();
     figures.ratiosChecked = json["ratiosChecked"].toInt();
     figures.capacitiesChecked = json["capacitiesChecked"].toInt();
     figures.gasketVolumesChecked = json["gasketVolumesChecked"].toInt();
@@ -489,4 +511,4 @@ Figures Figures::fromJson(const QJsonObject& json)
     return figures;
 }
 
-}  // namespace ui::random_use
+} // namespace ui::random_use

@@ -17,26 +17,26 @@ class QTextStream;
 namespace ui::random_use {
 
 struct Violation {
-    int action = -1;  // number in the plan; -1 is the start-up state
+    int action = -1; // number in the plan; -1 is the start-up state
     QString invariant;
     QString detail;
 };
 
 struct Figures {
     int actionsRun = 0;
-    int dialogsClosed = 0;       // message boxes and context menus
-    std::map<QString, int> boxes;  // by kind: "Overflow", "All values must be entered", ...
+    int dialogsClosed = 0;        // message boxes and context menus
+    std::map<QString, int> boxes; // by kind: "Overflow", "All values must be entered", ...
     int ratiosChecked = 0;
     int capacitiesChecked = 0;
     int gasketVolumesChecked = 0;
-    int outOfDateSeen = 0;  // checks that found a result rightly drawn out of date
+    int outOfDateSeen = 0; // checks that found a result rightly drawn out of date
     int prints = 0;
     qint64 slowestPrintMs = 0;
     qint64 printMs = 0;
     qint64 slowestActionMs = 0;
     qint64 elapsedMs = 0;
     int violations = 0;
-    std::vector<Violation> firstViolations;  // at most kKeptViolations, in order
+    std::vector<Violation> firstViolations; // at most kKeptViolations, in order
 
     QJsonObject toJson() const;
     static Figures fromJson(const QJsonObject& json);
@@ -57,4 +57,4 @@ struct RunOptions {
 // window. Needs a QApplication.
 Figures runActions(const Plan& plan, const std::vector<int>& numbers, const RunOptions& options);
 
-}  // namespace ui::random_use
+} // namespace ui::random_use

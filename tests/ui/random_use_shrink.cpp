@@ -18,7 +18,7 @@ Actions without(const Actions& actions, std::size_t from, std::size_t to)
     return rest;
 }
 
-}  // namespace
+} // namespace
 
 Actions shrink(Actions failing, const std::function<bool(const Actions&)>& stillFails,
                const std::function<bool()>& outOfTime)
@@ -53,4 +53,4 @@ Actions shrink(Actions failing, const std::function<bool(const Actions&)>& still
     return failing;
 }
 
-}  // namespace ui::random_use
+} // namespace ui::random_use

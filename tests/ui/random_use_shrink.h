@@ -16,4 +16,4 @@ using Actions = std::vector<int>;
 Actions shrink(Actions failing, const std::function<bool(const Actions&)>& stillFails,
                const std::function<bool()>& outOfTime);
 
-}  // namespace ui::random_use
+} // namespace ui::random_use

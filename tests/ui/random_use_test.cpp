@@ -49,9 +49,9 @@ namespace {
 using namespace ui::random_use;
 
 constexpr int kDefaultActions = 20'000;
-constexpr qint64 kHangMs = 30'000;           // one action taking longer has hung...
-constexpr qint64 kShrinkHangMs = 10'000;     // ...or, while shrinking a hang, this (normal: < 0.5 s)
-constexpr int kFullRunLimitMs = 360'000;     // a full run takes 15-40 s; with shrinking, within ctest's 600 s
+constexpr qint64 kHangMs = 30'000;       // one action taking longer has hung...
+constexpr qint64 kShrinkHangMs = 10'000; // ...or, while shrinking a hang, this (normal: < 0.5 s)
+constexpr int kFullRunLimitMs = 360'000; // a full run takes 15-40 s; with shrinking, within ctest's 600 s
 constexpr qint64 kShrinkBudgetMs = 150'000;
 constexpr int kQueueDrainMs = 60'000;
 constexpr int kProgressEvery = 2'000;
@@ -89,12 +89,15 @@ std::size_t formatLine(char* line, const char* word, long long first, long long 
         char digits[24];
         int count = 0;
         unsigned long long rest = value < 0 ? 0ULL - static_cast<unsigned long long>(value) : value;
-        do digits[count++] = static_cast<char>('0' + rest % 10);
+        do
+            digits[count++] = static_cast<char>('0' + rest % 10);
         while ((rest /= 10) != 0);
         if (value < 0) *at++ = '-';
-        while (count > 0) *at++ = digits[--count];
+        while (count > 0)
+            *at++ = digits[--count];
     };
-    for (const char* c = word; *c; ++c) *at++ = *c;
+    for (const char* c = word; *c; ++c)
+        *at++ = *c;
     *at++ = ' ';
     put(first);
     *at++ = ' ';
@@ -108,7 +111,7 @@ void noteAction(int number)
     char line[kProgressBytes];
     std::memset(line, ' ', sizeof line);
     const std::size_t length = formatLine(line, "at", number, 0);
-    line[length - 1] = ' ';  // one line however long the number was
+    line[length - 1] = ' '; // one line however long the number was
     line[kProgressBytes - 1] = '\n';
     if (fateFile >= 0 && pwrite(fateFile, line, sizeof line, 0) < 0) _exit(4);
 }
@@ -124,7 +127,7 @@ void writeFate(const char* word, long long action, long long detail)
 void onFatalSignal(int signal)
 {
     writeFate("crash", currentAction.load(), signal);
-    std::raise(signal);  // the handler was reset: the child dies of it as it would have
+    std::raise(signal); // the handler was reset: the child dies of it as it would have
 }
 
 void watchForCrashes()
@@ -132,7 +135,8 @@ void watchForCrashes()
     struct sigaction action {};
     action.sa_handler = onFatalSignal;
     action.sa_flags = SA_RESETHAND;
-    for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) sigaction(signal, &action, nullptr);
+    for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        sigaction(signal, &action, nullptr);
 }
 
 // Ends the child when one action has run for too long; the GUI thread cannot
@@ -187,7 +191,7 @@ void printFigures(const Figures& figures);
 struct ChildOptions {
     std::uint32_t seed = 0;
     std::vector<int> numbers;
-    QString reportPath;  // empty: print the figures instead
+    QString reportPath; // empty: print the figures instead
     QString fatePath;
     bool stopAtFirstViolation = false;
     bool showProgress = false;
@@ -240,8 +244,8 @@ int runChild(const ChildOptions& child)
 
 struct Outcome {
     enum Kind { Passed, Violated, Crashed, Hung, Broken } kind = Broken;
-    int failingAction = -1;  // its number in the plan; -1 when not known
-    QString what;            // the invariant, or how the child died
+    int failingAction = -1; // its number in the plan; -1 when not known
+    QString what;           // the invariant, or how the child died
     std::optional<Figures> figures;
 };
 
@@ -304,8 +308,8 @@ Outcome runInChild(std::uint32_t seed, const Actions& numbers, bool forwardOutpu
         // from inside the program. Before any action it is a broken set-up.
         if (outcome.failingAction >= 0) outcome.kind = Outcome::Crashed;
         outcome.what = child.exitStatus() == QProcess::CrashExit
-            ? QStringLiteral("crashed")
-            : QStringLiteral("ended with code %1 without finishing").arg(child.exitCode());
+                           ? QStringLiteral("crashed")
+                           : QStringLiteral("ended with code %1 without finishing").arg(child.exitCode());
     } else {
         outcome.figures = Figures::fromJson(QJsonDocument::fromJson(reportFile.readAll()).object());
         outcome.kind = outcome.figures->violations == 0 ? Outcome::Passed : Outcome::Violated;
@@ -380,7 +384,8 @@ void printFigures(const Figures& figures)
           << "  results out of date      " << figures.outOfDateSeen << " checks\n"
           << "  prints                   " << figures.prints;
     if (figures.prints > 0)
-        out() << " (slowest " << figures.slowestPrintMs << " ms, " << figures.printMs / figures.prints << " ms on average)";
+        out() << " (slowest " << figures.slowestPrintMs << " ms, " << figures.printMs / figures.prints
+              << " ms on average)";
     out() << '\n'
           << "  slowest action           " << figures.slowestActionMs << " ms\n"
           << "  run time                 " << QString::number(figures.elapsedMs / 1000.0, 'f', 1) << " s";
@@ -438,13 +443,14 @@ int runParent()
     return full.kind == Outcome::Passed ? 0 : 1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {
     const QStringList args = [&] {
         QStringList list;
-        for (int i = 1; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+        for (int i = 1; i < argc; ++i)
+            list << QString::fromLocal8Bit(argv[i]);
         return list;
     }();
 

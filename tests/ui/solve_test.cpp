@@ -7,8 +7,8 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 namespace ui::testing {
@@ -31,11 +31,17 @@ protected:
 
 TEST_F(SolveForRatio, ctrl_t_in_the_chamber_writes_the_volume_for_the_ratio_typed)
 {
-    typeEntries({{"cyls", "8"}, {"bore", "4.030"}, {"stroke", "3.480"}, {"chamb", "64"}, {"dome", "-5"},
-                 {"deck", "0.025"}, {"gasketbore", "4.100"}, {"compthick", "0.039"}});
+    typeEntries({{"cyls", "8"},
+                 {"bore", "4.030"},
+                 {"stroke", "3.480"},
+                 {"chamb", "64"},
+                 {"dome", "-5"},
+                 {"deck", "0.025"},
+                 {"gasketbore", "4.100"},
+                 {"compthick", "0.039"}});
     click("calc");
     EXPECT_EQ(caption("vorsil"), "9.7983");
-    solve("chamb", "10.5");  // over the ratio shown, all selected
+    solve("chamb", "10.5"); // over the ratio shown, all selected
     EXPECT_EQ(text("chamb"), "57.89");
     EXPECT_EQ(caption("vorsil"), "10.5006");
     activate();
@@ -65,7 +71,7 @@ TEST_F(SolveForRatio, comes_first_in_the_context_menu)
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_TRUE(menu);
     EXPECT_EQ(menu->actions().first()->text(), "Solve for a Ratio\u2026");
-    EXPECT_GT(menu->actions().size(), 5);  // the usual edit entries stay
+    EXPECT_GT(menu->actions().size(), 5); // the usual edit entries stay
 }
 
 // The ratio's menu offers the five fields by their captions; choosing one is
@@ -80,22 +86,25 @@ TEST_F(SolveForRatio, the_ratios_menu_solves_a_field_chosen_by_its_caption)
     QAction* solving = control<FigureLabel>("vorsil")->actions().back();
     EXPECT_EQ(solving->text(), "Solve for a Ratio");
     QStringList items;
-    for (const QAction* item : solving->menu()->actions()) items << item->text();
+    for (const QAction* item : solving->menu()->actions())
+        items << item->text();
     EXPECT_EQ(items, QStringList({"Combustion Chamber CC…", "Piston Dome Vol (-ve if relief) CC…", "Deck Height…",
                                   "Compressed Thickness…", "Gasket Volume CC…"}));
-    const bool opened = answerDialog([&] { solving->menu()->actions().back()->trigger(); }, [](QDialog& dialog) {
-        EXPECT_FALSE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
-        const auto labels = dialog.findChildren<QLabel*>();
-        EXPECT_TRUE(std::ranges::any_of(labels, [](const QLabel* label) {
-            return label->text().contains("solve for the Compressed Thickness instead");
-        }));
-        dialog.reject();
-    });
+    const bool opened =
+        answerDialog([&] { solving->menu()->actions().back()->trigger(); },
+                     [](QDialog& dialog) {
+                         EXPECT_FALSE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+                         const auto labels = dialog.findChildren<QLabel*>();
+                         EXPECT_TRUE(std::ranges::any_of(labels, [](const QLabel* label) {
+                             return label->text().contains("solve for the Compressed Thickness instead");
+                         }));
+                         dialog.reject();
+                     });
     EXPECT_TRUE(opened);
     EXPECT_EQ(text("gasketvol"), "9.7339547304387") << "compthick was left first";
     activate();
     EXPECT_EQ(focused(), "gasketvol");
 }
 
-}  // namespace
-}  // namespace ui::testing
+} // namespace
+} // namespace ui::testing

@@ -30,9 +30,8 @@ TEST_F(GermanDesktop, speaks_german_with_qts_own_buttons)
 {
     EXPECT_EQ(caption("Label3"), "Hub");
     QString okButton;
-    whileNextBoxIsOpen([&] {
-        okButton = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons().front()->text();
-    });
+    whileNextBoxIsOpen(
+        [&] { okButton = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons().front()->text(); });
     click("calc");
     const auto boxes = takeBoxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -84,18 +83,19 @@ protected:
         QList<QWidget*> widgets = top->findChildren<QWidget*>();
         widgets.prepend(top);
         for (QWidget* widget : widgets) {
-            if (qobject_cast<QDialogButtonBox*>(widget->parentWidget())) continue;  // Qt's own buttons
+            if (qobject_cast<QDialogButtonBox*>(widget->parentWidget())) continue; // Qt's own buttons
             QStringList texts{widget->toolTip(), widget->isWindow() ? widget->windowTitle() : QString()};
             if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
             if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
             if (QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget))
                 texts << heard->text(QAccessible::Name) << heard->text(QAccessible::Description);
-            for (const QAction* action : widget->actions()) texts << action->text();
+            for (const QAction* action : widget->actions())
+                texts << action->text();
             for (const QString& text : texts) {
                 for (const QString& line : text.split('\n')) {
                     if (staysAsItIs(line)) continue;
-                    EXPECT_TRUE(line.startsWith(kMark)) << widget->objectName().toStdString() << ": "
-                                                        << line.toStdString();
+                    EXPECT_TRUE(line.startsWith(kMark))
+                        << widget->objectName().toStdString() << ": " << line.toStdString();
                 }
             }
         }
@@ -115,19 +115,19 @@ protected:
 TEST_F(PseudoTranslated, every_text_of_the_window_and_its_boxes_is_translated)
 {
     expectMarked(window.get());
-    expectBoxMarked([this] { click("calc"); });  // all values must be entered
-    expectBoxMarked([this] {                     // the gasket reminder
+    expectBoxMarked([this] { click("calc"); }); // all values must be entered
+    expectBoxMarked([this] {                    // the gasket reminder
         typeInto("gasketvol", "");
         pressTab();
     });
     typeFirstExample();
-    expectBoxMarked([this] {  // a figure that is not a number
+    expectBoxMarked([this] { // a figure that is not a number
         typeInto("bore", "4,03x");
         click("calc");
     });
     typeInto("bore", "4.030");
     click("calc");
-    expectMarked(window.get());  // the ratio told to a screen reader
+    expectMarked(window.get()); // the ratio told to a screen reader
 
     // The solve dialog, with a refusal, then with a figure.
     EXPECT_TRUE(solveIn("chamb", [this](QDialog& dialog) {
@@ -138,7 +138,7 @@ TEST_F(PseudoTranslated, every_text_of_the_window_and_its_boxes_is_translated)
         dialog.reject();
     }));
     activate();
-    expectBoxMarked([this] {  // solving for the thickness with no gasket bore
+    expectBoxMarked([this] { // solving for the thickness with no gasket bore
         QTest::mouseClick(control("compthick"), Qt::LeftButton);
         QTest::keyClick(control("compthick"), Qt::Key_T, Qt::ControlModifier);
     });
@@ -159,7 +159,7 @@ TEST_F(ScreenReader, hears_each_ratio_calculate_writes_but_no_failed_calculate)
     ASSERT_TRUE(heard);
     EXPECT_EQ(heard->role(), QAccessible::Notification);
 
-    click("calc");  // its box is heard instead
+    click("calc"); // its box is heard instead
     typeFirstExample();
     click("calc");
     EXPECT_EQ(announcer->announcements(), 1);
@@ -170,5 +170,5 @@ TEST_F(ScreenReader, hears_each_ratio_calculate_writes_but_no_failed_calculate)
     EXPECT_EQ(announcer->announcements(), 1);
 }
 
-}  // namespace
-}  // namespace ui::testing
+} // namespace
+} // namespace ui::testing

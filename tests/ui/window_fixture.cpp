@@ -20,7 +20,8 @@ void WindowTest::SetUp()
 void WindowTest::TearDown()
 {
     closer_.stop();
-    for (const SeenBox& box : boxes_) ADD_FAILURE() << "unexpected message box: " << box.text.toStdString();
+    for (const SeenBox& box : boxes_)
+        ADD_FAILURE() << "unexpected message box: " << box.text.toStdString();
     window.reset();
 }
 
@@ -67,12 +68,18 @@ void WindowTest::typeInto(const char* name, const QString& text)
 
 void WindowTest::typeEntries(std::initializer_list<std::pair<const char*, const char*>> entries)
 {
-    for (const auto& [name, value] : entries) typeInto(name, value);
+    for (const auto& [name, value] : entries)
+        typeInto(name, value);
 }
 
 void WindowTest::typeFirstExample()
 {
-    typeEntries({{"cyls", "8"}, {"bore", "4.030"}, {"stroke", "3.480"}, {"chamb", "64"}, {"dome", "-5"}, {"deck", "0.015"},
+    typeEntries({{"cyls", "8"},
+                 {"bore", "4.030"},
+                 {"stroke", "3.480"},
+                 {"chamb", "64"},
+                 {"dome", "-5"},
+                 {"deck", "0.015"},
                  {"gasketvol", "9.2"}});
 }
 
@@ -125,4 +132,4 @@ std::vector<SeenBox> WindowTest::takeBoxes(int waitMs)
     return std::exchange(boxes_, {});
 }
 
-}  // namespace ui::testing
+} // namespace ui::testing

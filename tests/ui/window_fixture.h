@@ -16,8 +16,8 @@
 
 #include <functional>
 #include <initializer_list>
-#include <utility>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace ui::testing {
@@ -31,12 +31,13 @@ struct SeenBox {
 
 class WindowTest : public ::testing::Test {
 protected:
-    explicit WindowTest(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates)) : locale_(std::move(locale)) {}
+    explicit WindowTest(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates)) : locale_(std::move(locale))
+    {
+    }
     void SetUp() override;
     void TearDown() override;
 
-    template <typename Widget = QWidget>
-    Widget* control(const char* name) const
+    template <typename Widget = QWidget> Widget* control(const char* name) const
     {
         auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
         if (!widget) ADD_FAILURE() << "no control " << name;
@@ -77,4 +78,4 @@ private:
     std::function<void()> whileBoxOpen_;
 };
 
-}  // namespace ui::testing
+} // namespace ui::testing

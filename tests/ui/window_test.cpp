@@ -18,8 +18,8 @@ protected:
     QStringList allTexts() const
     {
         QStringList texts;
-        for (const char* name : {"cyls", "bore", "stroke", "chamb", "dome", "deck", "gasketbore", "compthick", "gasketvol",
-                                 "piston", "topring"})
+        for (const char* name : {"cyls", "bore", "stroke", "chamb", "dome", "deck", "gasketbore", "compthick",
+                                 "gasketvol", "piston", "topring"})
             texts << text(name);
         return texts;
     }
@@ -46,14 +46,14 @@ TEST_F(Calculator, typing_the_figures_and_clicking_calculate_shows_the_ratio)
     click("calc");
     EXPECT_EQ(caption("vorsil"), "9.9417");
     EXPECT_EQ(focused(), "calc");
-    EXPECT_EQ(caption("Label17"), "355.115158454753");  // left bore and stroke on the way
+    EXPECT_EQ(caption("Label17"), "355.115158454753"); // left bore and stroke on the way
 }
 
 TEST_F(Calculator, return_and_keypad_enter_press_the_focused_button)
 {
     for (const char* name : {"calc", "clear", "print"}) {
         auto* button = control<QPushButton>(name);
-        QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);  // whether pressed; no page printed
+        QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr); // whether pressed; no page printed
         const QSignalSpy clicks(button, &QPushButton::clicked);
         button->setFocus();
         pressReturn();
@@ -64,8 +64,15 @@ TEST_F(Calculator, return_and_keypad_enter_press_the_focused_button)
 
 TEST_F(Calculator, return_or_enter_in_a_field_calculates_as_a_click_from_it_would)
 {
-    typeEntries({{"cyls", "8"}, {"bore", "4"}, {"stroke", "3"}, {"chamb", "60"}, {"dome", "0"}, {"deck", "0"},
-                 {"gasketvol", "100"}, {"gasketbore", "4.1"}, {"compthick", "0.04"}});
+    typeEntries({{"cyls", "8"},
+                 {"bore", "4"},
+                 {"stroke", "3"},
+                 {"chamb", "60"},
+                 {"dome", "0"},
+                 {"deck", "0"},
+                 {"gasketvol", "100"},
+                 {"gasketbore", "4.1"},
+                 {"compthick", "0.04"}});
     pressReturn(true);
     EXPECT_EQ(text("gasketvol"), "8.6524042048344") << "compthick is left first";
     EXPECT_EQ(caption("vorsil"), "9.9969");
@@ -117,7 +124,7 @@ TEST_F(Calculator, a_ratio_the_entries_have_moved_on_from_says_it_is_out_of_date
     QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(ratio);
     const QColor current = ratio->figureColour();
     const auto says = [&](const QString& words) {
-        const QColor toOne = control("Label14")->palette().color(QPalette::WindowText);  // fades with the ratio
+        const QColor toOne = control("Label14")->palette().color(QPalette::WindowText); // fades with the ratio
         return ratio->toolTip().startsWith(words + ':') && heard->text(QAccessible::Description).startsWith(words) &&
                toOne == ratio->figureColour();
     };
@@ -138,8 +145,9 @@ TEST_F(Calculator, a_ratio_the_entries_have_moved_on_from_says_it_is_out_of_date
 
 TEST_F(Calculator, tab_visits_the_controls_in_order_and_comes_back)
 {
-    const QStringList order = {"bore",   "stroke",  "chamb", "dome",  "deck",  "gasketbore", "compthick", "gasketvol",
-                               "usetopland", "piston", "topring", "calc", "clear", "print", "inches", "cyls"};
+    const QStringList order = {"bore",      "stroke",    "chamb",      "dome",   "deck",    "gasketbore",
+                               "compthick", "gasketvol", "usetopland", "piston", "topring", "calc",
+                               "clear",     "print",     "inches",     "cyls"};
     // Keep the gasket check quiet on the way: it needs a gasket volume.
     control<QLineEdit>("gasketvol")->setText("1");
     QStringList visited;
@@ -233,8 +241,13 @@ protected:
 
 TEST_F(GermanCalculator, a_length_that_cannot_be_read_is_named_and_handed_back_for_retyping)
 {
-    typeEntries({{"cyls", "8"}, {"bore", "4,030"}, {"stroke", "3,480"}, {"chamb", "64"}, {"dome", "-5"},
-                 {"deck", "0,015"}, {"gasketvol", "9,2"}});
+    typeEntries({{"cyls", "8"},
+                 {"bore", "4,030"},
+                 {"stroke", "3,480"},
+                 {"chamb", "64"},
+                 {"dome", "-5"},
+                 {"deck", "0,015"},
+                 {"gasketvol", "9,2"}});
     click("calc");
     EXPECT_EQ(caption("vorsil"), "9,9417");
     EXPECT_EQ(caption("Label17"), "355,115158454753");
@@ -262,5 +275,5 @@ TEST_F(Calculator, nothing_starts_while_a_message_box_is_open)
     EXPECT_EQ(text("bore"), "4");
 }
 
-}  // namespace
-}  // namespace ui::testing
+} // namespace
+} // namespace ui::testing
