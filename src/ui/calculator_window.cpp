@@ -100,6 +100,15 @@ CalculatorWindow::CalculatorWindow(const QLocale& locale, QWidget* parent)
     controls_.field(form::Field::cylinders)->setFocus();
 }
 
+// The controls go with the QWidget part of the window, after this part: what
+// they signal as the window hides, such as a field losing the focus, must not
+// reach it.
+CalculatorWindow::~CalculatorWindow()
+{
+    for (QWidget* control : controls_.rows)
+        control->disconnect(this);
+}
+
 // The window goes up on the screen first; its fonts are measured before it
 // first draws, which comes from the event loop. Measured before, they held
 // the window back by about 5 ms.

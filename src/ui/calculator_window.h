@@ -26,6 +26,7 @@ class CalculatorWindow : public QWidget, private form::FormView {
 
 public:
     explicit CalculatorWindow(const QLocale& locale, QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
 
     void setVisible(bool visible) override;
 
