@@ -210,10 +210,10 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
     QWidget* focus = focusWidget();
-    const auto field = std::ranges::find(form::allFields, focus, [this](form::Field f) { return controls_.field(f); });
+    const std::optional<form::Field> field = fieldOf(focus);
     if (auto* button = qobject_cast<QPushButton*>(focus); enter && button)
         button->click();
-    else if (enter && field != form::allFields.end())
+    else if (enter && field)
         calculateFromField(*field);
     else
         QWidget::keyPressEvent(event);
@@ -486,10 +486,16 @@ void CalculatorWindow::moveFocus(form::Field which)
     // Right after a message box the window is not yet active again, and Qt
     // only notes the new focus without telling the field that loses it; its
     // leave procedure must run all the same.
-    const auto leftField =
-        std::ranges::find(form::allFields, left, [this](form::Field f) { return controls_.field(f); });
-    if (!isActiveWindow() && left != target && leftField != form::allFields.end())
+    const std::optional<form::Field> leftField = fieldOf(left);
+    if (!isActiveWindow() && left != target && leftField)
         if (const Procedure leave = leaveProcedure(*leftField)) run(leave);
+}
+
+std::optional<form::Field> CalculatorWindow::fieldOf(const QWidget* widget) const
+{
+    for (const form::Field field : form::allFields)
+        if (controls_.field(field) == widget) return field;
+    return std::nullopt;
 }
 
 std::vector<form::Field> CalculatorWindow::textFields() const

@@ -69,6 +69,8 @@ private:
     void execModal(QDialog& box);
     void tellPrintNews(const PrintNews& news);
     std::vector<QWidget*> focusStops() const;
+    // The field that widget is, if it is one.
+    std::optional<form::Field> fieldOf(const QWidget* widget) const;
 
     form::Calculator calculator_;
     Controls controls_;

@@ -69,15 +69,7 @@ TEST_F(LeavingFields, the_field_the_gasket_check_sends_the_focus_away_from_is_le
 
 TEST_F(LeavingFields, calculate_straight_from_compthick_uses_the_new_gasket_volume)
 {
-    typeEntries({{"cyls", "8"},
-                 {"bore", "4"},
-                 {"stroke", "3"},
-                 {"chamb", "60"},
-                 {"dome", "0"},
-                 {"deck", "0"},
-                 {"gasketvol", "100"},
-                 {"gasketbore", "4.1"},
-                 {"compthick", "0.04"}});
+    typeGasketExample();
     click("calc");
     EXPECT_EQ(text("gasketvol"), "8.6524042048344");
     EXPECT_EQ(control<QLineEdit>("gasketvol")->cursorPosition(), 0) << "the volume shows from its first digit";

@@ -83,6 +83,19 @@ void WindowTest::typeFirstExample()
                  {"gasketvol", "9.2"}});
 }
 
+void WindowTest::typeGasketExample()
+{
+    typeEntries({{"cyls", "8"},
+                 {"bore", "4"},
+                 {"stroke", "3"},
+                 {"chamb", "60"},
+                 {"dome", "0"},
+                 {"deck", "0"},
+                 {"gasketvol", "100"},
+                 {"gasketbore", "4.1"},
+                 {"compthick", "0.04"}});
+}
+
 void WindowTest::click(const char* name)
 {
     QWidget* widget = control(name);

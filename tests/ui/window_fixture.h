@@ -53,6 +53,9 @@ protected:
     void typeEntries(std::initializer_list<std::pair<const char*, const char*>> entries);
     // The first worked example, inch units: Calculate shows 9.9417.
     void typeFirstExample();
+    // An engine whose typed gasket volume, 100 cc, leaving compthick replaces
+    // with the one its gasket bore and thickness give: Calculate shows 9.9969.
+    void typeGasketExample();
     void click(const char* name);
     void pressTab(bool backwards = false);
     void pressReturn(bool keypadEnter = false);

@@ -64,15 +64,7 @@ TEST_F(Calculator, return_and_keypad_enter_press_the_focused_button)
 
 TEST_F(Calculator, return_or_enter_in_a_field_calculates_as_a_click_from_it_would)
 {
-    typeEntries({{"cyls", "8"},
-                 {"bore", "4"},
-                 {"stroke", "3"},
-                 {"chamb", "60"},
-                 {"dome", "0"},
-                 {"deck", "0"},
-                 {"gasketvol", "100"},
-                 {"gasketbore", "4.1"},
-                 {"compthick", "0.04"}});
+    typeGasketExample();
     pressReturn(true);
     EXPECT_EQ(text("gasketvol"), "8.6524042048344") << "compthick is left first";
     EXPECT_EQ(caption("vorsil"), "9.9969");
